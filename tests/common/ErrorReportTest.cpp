@@ -1,0 +1,59 @@
+#include "common/ErrorReport.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace corvane {
+namespace {
+
+struct RecordingSink : ErrorSink {
+    struct Shown {
+        std::string title, text;
+    };
+    std::vector<Shown> shown;
+    void showErrorReport(const std::string& title, const std::string& text) override { shown.push_back({title, text}); }
+};
+
+TEST(ErrorReport, TextHasFourCrSeparatedLines) {
+    EXPECT_EQ(errorReportText(RuntimeError(vberr::TypeMismatch), "frmMain: Function Load_List", 30),
+              "Error 13: 'Type mismatch'\rin frmMain: Function Load_List - Line # 30\r\r"
+              "Please send this error message to support@corvane.com");
+    EXPECT_EQ(errorReportTitle("Corvane Edit Mode"), "Corvane Edit Mode error");
+}
+
+TEST(ErrorReporter, GuardReportsTheLastStatementReachedAndLeavesTheBody) {
+    RecordingSink sink;
+    ErrorReporter errors("Corvane", sink);
+    bool reachedAfterFailure = false;
+    const bool completed = errors.guard("Form1: Sub cmdSave_Click", [&](Statement& at) {
+        at(10);
+        at(20);
+        throw RuntimeError(vberr::PathNotFound);
+        reachedAfterFailure = true;
+    });
+    EXPECT_FALSE(completed);
+    EXPECT_FALSE(reachedAfterFailure);
+    ASSERT_EQ(sink.shown.size(), 1U);
+    EXPECT_EQ(sink.shown[0].title, "Corvane error");
+    EXPECT_EQ(sink.shown[0].text, "Error 76: 'Path not found'\rin Form1: Sub cmdSave_Click - Line # 20\r\r"
+                                  "Please send this error message to support@corvane.com");
+}
+
+TEST(ErrorReporter, GuardThatCompletesReportsNothing) {
+    RecordingSink sink;
+    ErrorReporter errors("Corvane", sink);
+    EXPECT_TRUE(errors.guard("Module1: Sub Main", [](Statement& at) { at(1); }));
+    EXPECT_TRUE(sink.shown.empty());
+}
+
+TEST(ErrorReporter, ForeignExceptionsBecomeVbErrors) {
+    RecordingSink sink;
+    ErrorReporter errors("Corvane", sink);
+    errors.guard("Module1: Sub Main", [](Statement&) { throw std::bad_alloc(); });
+    ASSERT_EQ(sink.shown.size(), 1U);
+    EXPECT_EQ(sink.shown[0].text.substr(0, 25), "Error 7: 'Out of memory'\r");
+}
+
+} // namespace
+} // namespace corvane
