@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+namespace corvane {
+
+/// Whole content of a file. Fails with VB's errors: 76 when its folder is missing, 53 when the
+/// file is, 75 when it cannot be read.
+std::string readWholeFile(const std::string& path);
+
+/// Replaces a file without ever leaving it half written: the bytes go to a temporary file in the
+/// same folder, which is then renamed over the target. If the writer fails or is killed before
+/// `commit`, the old file stays as it was. The folder must exist (76 "Path not found" otherwise);
+/// nothing creates it.
+class AtomicFile {
+public:
+    explicit AtomicFile(std::string target);
+    ~AtomicFile();
+    AtomicFile(const AtomicFile&) = delete;
+    AtomicFile& operator=(const AtomicFile&) = delete;
+
+    void write(std::string_view bytes);
+    /// Flushes the bytes and puts them in place of the target.
+    void commit();
+
+private:
+    void discard() noexcept;
+
+    std::string target_;
+    std::string temp_;
+    std::FILE* file_ = nullptr;
+};
+
+/// Replaces a file's whole content atomically (see `AtomicFile`).
+void replaceFile(const std::string& path, std::string_view bytes);
+
+} // namespace corvane

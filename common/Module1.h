@@ -1,0 +1,24 @@
+#pragma once
+
+#include "common/ErrorReport.h"
+#include "common/act/Act.h"
+
+#include <string>
+#include <string_view>
+
+/// The helpers both programs keep in their `Module1`.
+namespace corvane::Module1 {
+
+/// The generic name of a database path: the file name after the last "\" or "/" (the whole path when
+/// there is none), cut before its first ".". "D:\Data\Sales.2003.dbf" gives "Sales". A file name
+/// without "." fails with "Invalid procedure call or argument" (5).
+std::string genericNameOf(std::string_view databasePath);
+
+/// The generic name of the database ACT! has open. A failure is reported under
+/// "Module1: Function Get_Generic_Name" and gives "".
+std::string Get_Generic_Name(act::Application& app, ErrorReporter& errors);
+
+/// True for an existing file or folder.
+bool FileExists(const std::string& path);
+
+} // namespace corvane::Module1

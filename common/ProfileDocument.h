@@ -1,0 +1,54 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+
+namespace corvane {
+
+/// An INI file read and changed the way the Windows profile functions do it: section and key names
+/// match without regard to case, blanks around names and values are dropped, one pair of quotes
+/// around a value is removed, only the first matching section and key count, and lines may end in
+/// CR LF, LF or CR. A change touches only the line of its key (or adds one); every other byte of
+/// the file stays as it was. Section "" is the part before the first section.
+class ProfileDocument {
+public:
+    explicit ProfileDocument(std::string bytes = {}) : bytes_(std::move(bytes)) {}
+
+    /// The file's content; a file that is missing or cannot be read gives an empty document.
+    static ProfileDocument load(const std::string& path);
+
+    /// The value of a key, or nothing when the section or key is absent.
+    std::optional<std::string_view> find(std::string_view section, std::string_view key) const;
+
+    /// Writes `key=value` into the section, adding the section (at the end of the file) and the key
+    /// (after the section's last line) as needed; a value loses its leading blanks. Without a value
+    /// the key's line is removed. Returns whether the content changed.
+    bool set(std::string_view section, std::string_view key, std::optional<std::string_view> value);
+
+    const std::string& bytes() const noexcept { return bytes_; }
+
+private:
+    struct Line {
+        size_t begin, end, next; // content [begin, end); the next line starts at `next`
+    };
+    struct Section {
+        size_t bodyBegin, bodyEnd;
+    };
+
+    Line lineAt(size_t begin) const;
+    std::optional<Line> headerAt(size_t bracket, size_t from, std::string_view* name) const;
+    std::optional<Line> nextHeader(size_t from, std::string_view* name) const;
+    std::optional<Section> findSection(std::string_view name) const;
+    std::optional<Section> searchSection(std::string_view name) const;
+    std::optional<Line> findKeyLine(const Section& section, std::string_view key, std::string_view* storedKey,
+                                    std::string_view* value) const;
+    size_t appendPointOf(const Section& section);
+
+    std::string bytes_;
+    // The section found last, so that reading several keys of one section crosses the file once.
+    mutable std::optional<std::pair<std::string, std::optional<Section>>> lastSection_;
+};
+
+} // namespace corvane

@@ -1,0 +1,123 @@
+#include "common/IniLib.h"
+
+#include "tests/support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace corvane {
+namespace {
+
+using test::readBytes;
+using test::writeBytes;
+
+std::string get(const std::string& file, std::string_view section, std::string_view key) {
+    return IniLib::GetKeyValue(section, key, "", "", "", file);
+}
+
+class IniLibTest : public ::testing::Test {
+protected:
+    test::TempDir dir;
+    std::string file = dir.file("Users.dat");
+};
+
+TEST_F(IniLibTest, ReadsAsTheProfileFunctionsDo) {
+    writeBytes(file, "[Sales]\r\nGlobalF=AAbb\r\n  globali  =   cc dd   \r\n12F=\"quoted\"\r\n13F='single'\r\n"
+                     "14F=\"half\r\n15F= \"a b\" \r\n17F\r\n18F=\r\n19F=a=b\r\n20F=first\r\n20F=second\r\n"
+                     ";21F=comment\r\n[ Other ]\r\nK=other\r\n[sales]\r\nOnlyInSecond=x\r\n");
+    EXPECT_EQ(get(file, "SALES", "GlobalF"), "AAbb");
+    EXPECT_EQ(get(file, "Sales", "GlobalI"), "cc dd");
+    EXPECT_EQ(get(file, "Sales", "12F"), "quoted");
+    EXPECT_EQ(get(file, "Sales", "13F"), "single");
+    EXPECT_EQ(get(file, "Sales", "14F"), "\"half");
+    EXPECT_EQ(get(file, "Sales", "15F"), "a b");
+    EXPECT_EQ(IniLib::GetKeyValue("Sales", "17F", "dflt", "", "", file), "dflt");
+    EXPECT_EQ(IniLib::GetKeyValue("Sales", "18F", "dflt", "", "", file), "dflt");
+    EXPECT_EQ(get(file, "Sales", "19F"), "a=b");
+    EXPECT_EQ(get(file, "Sales", "20F"), "first");
+    EXPECT_EQ(get(file, "Sales", ";21F"), "comment");
+    EXPECT_EQ(get(file, "Other", "K"), "other");
+    EXPECT_EQ(get(file, "Sales", "OnlyInSecond"), "");
+}
+
+TEST_F(IniLibTest, ReadsAnyLineEndAndMissingThingsAsTheDefault) {
+    writeBytes(file, "[A]\nX=lf\n[B]\rY=cr\r[C]\r\nZ=crlf");
+    EXPECT_EQ(get(file, "A", "X"), "lf");
+    EXPECT_EQ(get(file, "B", "Y"), "cr");
+    EXPECT_EQ(get(file, "C", "Z"), "crlf");
+    EXPECT_EQ(IniLib::GetKeyValue("Missing", "X", "d", "", "", file), "d");
+    EXPECT_EQ(IniLib::GetKeyValue("A", "X", "d", "", "", dir.file("absent.dat")), "d");
+}
+
+TEST_F(IniLibTest, ReturnsValuesLongerThan126CharactersWhole) {
+    const std::string ids(5000, 'u');
+    ASSERT_TRUE(IniLib::WriteKeyValue("Sales", "GlobalF", ids + "LAST", file));
+    EXPECT_EQ(get(file, "Sales", "GlobalF"), ids + "LAST");
+}
+
+TEST_F(IniLibTest, CheckTypesFallBackOnlyForNonNumbersAndOnlyWithAFallBack) {
+    writeBytes(file, "[S]\r\nN= 12 \r\nT=abc\r\n");
+    EXPECT_EQ(IniLib::GetKeyValue("S", "N", "", "Numeric", "0", file), "12");
+    EXPECT_EQ(IniLib::GetKeyValue("S", "T", "", "Numeric", "0", file), "0");
+    EXPECT_EQ(IniLib::GetKeyValue("S", "T", "", "Boolean", "-1", file), "-1");
+    EXPECT_EQ(IniLib::GetKeyValue("S", "T", "", "Boolean", "", file), "abc");
+    EXPECT_EQ(IniLib::GetKeyValue("S", "Absent", "", "Numeric", "7", file), "7");
+    EXPECT_EQ(IniLib::GetKeyValue("S", "T", "", "numeric", "0", file), "abc");
+}
+
+TEST_F(IniLibTest, NamesMatchIgnoringCaseOfAnsiLetters) {
+    writeBytes(file, "[S\xC9LECTION]\r\n\xC9t\xE9=1\r\n"); // [SÉLECTION] Été=1
+    EXPECT_EQ(get(file, "s\xE9lection", "\xE9T\xC9"), "1");
+}
+
+TEST_F(IniLibTest, CreatesFileSectionAndKeyWithCrLf) {
+    ASSERT_TRUE(IniLib::WriteKeyValue("A", "K", "v", file));
+    EXPECT_EQ(readBytes(file), "[A]\r\nK=v\r\n");
+    ASSERT_TRUE(IniLib::WriteKeyValue("B", "L", "  w  ", file));
+    ASSERT_TRUE(IniLib::WriteKeyValue("A", "E", "", file));
+    EXPECT_EQ(readBytes(file), "[A]\r\nK=v\r\nE=\r\n[B]\r\nL=w  \r\n");
+}
+
+TEST_F(IniLibTest, ChangesOnlyTheKeysLineAndKeepsEverythingElseByteForByte) {
+    const std::string before = "; header\r\n[Sales]\r\nGlobalF=AA\r\nweird line\r\n\r\n[Other]\nX=\x80\xFF\n";
+    writeBytes(file, before);
+    ASSERT_TRUE(IniLib::WriteKeyValue("sales", "globalf", "ZZ", file));
+    ASSERT_TRUE(IniLib::WriteKeyValue("Sales", "12F", "AA", file));
+    EXPECT_EQ(readBytes(file),
+              "; header\r\n[Sales]\r\nGlobalF=ZZ\r\nweird line\r\n12F=AA\r\n\r\n[Other]\nX=\x80\xFF\n");
+}
+
+TEST_F(IniLibTest, NullValueRemovesTheKeyAndMissingKeysChangeNothing) {
+    writeBytes(file, "[Sales]\r\nGlobalF=AA\r\nGlobalI=cc\r\nGlobal=old\r\n");
+    ASSERT_TRUE(IniLib::WriteKeyValue("Sales", "GlobalI", std::nullopt, file));
+    ASSERT_TRUE(IniLib::DeleteKey("Sales", "Global", file));
+    ASSERT_TRUE(IniLib::DeleteKey("Sales", "12F", file));
+    ASSERT_TRUE(IniLib::DeleteKey("Nowhere", "12F", file));
+    EXPECT_EQ(readBytes(file), "[Sales]\r\nGlobalF=AA\r\n");
+}
+
+TEST_F(IniLibTest, AddsALineEndBeforeAppendingToAFileWithoutOne) {
+    writeBytes(file, "[A]\r\nK=v");
+    ASSERT_TRUE(IniLib::WriteKeyValue("A", "L", "w", file));
+    ASSERT_TRUE(IniLib::WriteKeyValue("B", "M", "x", file));
+    EXPECT_EQ(readBytes(file), "[A]\r\nK=v\r\nL=w\r\n[B]\r\nM=x\r\n");
+}
+
+TEST_F(IniLibTest, SectionNamesWithBracketsAndTheEmptySection) {
+    ASSERT_TRUE(IniLib::WriteKeyValue("A]x", "K", "1", file));
+    EXPECT_EQ(get(file, "A]x", "K"), "1");
+    writeBytes(file, "Top=t\r\n[A]\r\nK=v\r\n");
+    EXPECT_EQ(get(file, "", "Top"), "t");
+    ASSERT_TRUE(IniLib::WriteKeyValue("", "Second", "s", file));
+    EXPECT_EQ(readBytes(file), "Top=t\r\nSecond=s\r\n[A]\r\nK=v\r\n");
+}
+
+TEST_F(IniLibTest, WriteIntoAMissingFolderFailsAndCreatesNothing) {
+    const std::string missing = dir.file("NoSuchFolder") + "/Users.dat";
+    EXPECT_FALSE(IniLib::WriteKeyValue("Sales", "GlobalF", "AA", missing));
+    EXPECT_FALSE(std::filesystem::exists(dir.file("NoSuchFolder")));
+}
+
+} // namespace
+} // namespace corvane
