@@ -28,7 +28,8 @@ std::string IniSettingsStore::fileOf(std::string_view app) const {
 
 std::string IniSettingsStore::Get(std::string_view app, std::string_view section, std::string_view key,
                                   std::string_view defaultValue) const {
-    const auto value = ProfileDocument::load(fileOf(app)).find(section, key);
+    const auto document = ProfileDocument::load(fileOf(app));
+    const auto value = document.find(section, key);
     return std::string(value ? *value : defaultValue);
 }
 

@@ -131,7 +131,7 @@ std::optional<ProfileDocument::Line> ProfileDocument::findKeyLine(const Section&
     return std::nullopt;
 }
 
-std::optional<std::string_view> ProfileDocument::find(std::string_view section, std::string_view key) const {
+std::optional<std::string_view> ProfileDocument::find(std::string_view section, std::string_view key) const& {
     const auto found = findSection(section);
     if (!found) {
         return std::nullopt;

@@ -19,8 +19,10 @@ public:
     /// The file's content; a file that is missing or cannot be read gives an empty document.
     static ProfileDocument load(const std::string& path);
 
-    /// The value of a key, or nothing when the section or key is absent.
-    std::optional<std::string_view> find(std::string_view section, std::string_view key) const;
+    /// The value of a key, or nothing when the section or key is absent. The view points into the
+    /// document, so it is not offered on a temporary.
+    std::optional<std::string_view> find(std::string_view section, std::string_view key) const&;
+    std::optional<std::string_view> find(std::string_view section, std::string_view key) const&& = delete;
 
     /// Writes `key=value` into the section, adding the section (at the end of the file) and the key
     /// (after the section's last line) as needed; a value loses its leading blanks. Without a value
