@@ -4,18 +4,11 @@
 
 namespace corvane::sim {
 
-namespace {
-
-SqliteConnection& withSchema(SqliteConnection& connection) {
-    createSchema(connection);
-    return connection;
-}
-
-} // namespace
-
 Engine::Engine(const std::string& file)
-    : connection_(file), state_(withSchema(connection_)), fields_(connection_), users_(connection_),
-      contacts_(connection_), auxCommands_(connection_), events_(connection_), commands_(connection_) {}
+    : connection_(file), state_(connection_), fields_(connection_), users_(connection_), contacts_(connection_),
+      auxCommands_(connection_), events_(connection_), commands_(connection_) {
+    createSchema(connection_);
+}
 
 void Engine::closeDatabase() {
     transaction([&] {

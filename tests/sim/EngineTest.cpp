@@ -1,5 +1,7 @@
 #include "sim/engine/Engine.h"
 
+#include "common/RuntimeError.h"
+
 #include "sim/demo/DemoDatabase.h"
 
 #include "tests/support/TempDir.h"
@@ -47,6 +49,21 @@ TEST(Engine, FileIsSharedBetweenConnections) {
     EXPECT_EQ(first.contacts().value(3, 15), "Prospect");
     EXPECT_EQ(first.state().focusField(), 15);
     EXPECT_EQ(first.state().databasePath(), file);
+}
+
+TEST(Engine, FileThatIsNoDatabaseIsRefusedAndLeftAlone) {
+    corvane::test::TempDir dir;
+    const std::string file = dir.file("Sales.dbf");
+    const std::string garbage(5000, '#');
+    corvane::test::writeBytes(file, garbage);
+    try {
+        Engine engine(file);
+        FAIL() << "opened";
+    } catch (const corvane::RuntimeError& error) {
+        EXPECT_EQ(error.number(), corvane::vberr::AutomationError);
+        EXPECT_NE(error.description().find("not a database"), std::string::npos) << error.description();
+    }
+    EXPECT_EQ(corvane::test::readBytes(file), garbage);
 }
 
 TEST(Engine, FailedTransactionLeavesNoTrace) {
