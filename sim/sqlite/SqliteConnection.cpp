@@ -28,7 +28,13 @@ SqliteConnection::SqliteConnection(const std::string& file) {
     sqlite3_busy_timeout(db_, kBusyTimeoutMs);
     // WAL lets readers (the event polling of other processes) go on while one process writes, and a
     // process killed mid-transaction leaves the committed data intact.
-    exec("PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL; PRAGMA foreign_keys=ON;");
+    try {
+        exec("PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL; PRAGMA foreign_keys=ON;");
+    } catch (...) {
+        // A file that is no database fails here; the destructor will not run for a failed constructor.
+        sqlite3_close(db_);
+        throw;
+    }
 }
 
 SqliteConnection::~SqliteConnection() {
