@@ -1,0 +1,48 @@
+#include "sim/engine/Engine.h"
+
+#include "sim/engine/Schema.h"
+
+namespace corvane::sim {
+
+Engine::Engine(const std::string& file)
+    : connection_(file), state_(connection_), fields_(connection_), users_(connection_), contacts_(connection_),
+      auxCommands_(connection_), events_(connection_), commands_(connection_) {
+    createSchema(connection_);
+}
+
+void Engine::closeDatabase() {
+    transaction([&] {
+        if (state_.databaseOpen()) {
+            events_.raise(ActEventKind::DatabaseClose, 0);
+            state_.markDatabaseClosed();
+        }
+    });
+}
+
+void Engine::userClosesAct(int32_t reason) {
+    transaction([&] {
+        if (state_.running()) {
+            events_.raise(ActEventKind::UserWantsToClose, reason);
+            closeDatabase();
+            state_.setRunning(false);
+        }
+    });
+}
+
+void Engine::runCommand(int16_t command) {
+    transaction([&] {
+        commands_.record(command);
+        if (command == kCloseActCommand) {
+            userClosesAct();
+        }
+    });
+}
+
+void Engine::bringViewToFront(int16_t viewType) {
+    state_.setActiveViewType(viewType);
+    if (foregroundListener_) {
+        foregroundListener_(viewType);
+    }
+}
+
+} // namespace corvane::sim
