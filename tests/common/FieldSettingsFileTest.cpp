@@ -4,6 +4,8 @@
 #include "common/RuntimeError.h"
 #include "tests/support/TempDir.h"
 
+#include "tests/support/VbErrorOf.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -13,15 +15,6 @@ namespace {
 
 using test::readBytes;
 using test::writeBytes;
-
-int errorOf(auto&& call) {
-    try {
-        call();
-    } catch (const RuntimeError& e) {
-        return e.number();
-    }
-    return 0;
-}
 
 std::vector<std::string> itemsOf(const std::string& path) {
     FieldSettingsReader reader(path);
@@ -69,16 +62,16 @@ TEST_F(FieldSettingsFileTest, FewerThanTwoLinesIsInputPastEndOfFile) {
     writeBytes(file, "OnlyFromDropdown=1\r\n");
     FieldSettingsReader reader(file);
     reader.nextLine();
-    EXPECT_EQ(errorOf([&] { reader.nextLine(); }), vberr::InputPastEndOfFile);
+    EXPECT_EQ(test::vbErrorOf([&] { reader.nextLine(); }), vberr::InputPastEndOfFile);
     writeBytes(file, "");
-    EXPECT_EQ(errorOf([&] { FieldSettingsReader(file).nextLine(); }), vberr::InputPastEndOfFile);
+    EXPECT_EQ(test::vbErrorOf([&] { FieldSettingsReader(file).nextLine(); }), vberr::InputPastEndOfFile);
 }
 
 TEST_F(FieldSettingsFileTest, MissingFileAndFolderFailWithVbErrors) {
-    EXPECT_EQ(errorOf([&] { FieldSettingsReader reader(file); }), vberr::FileNotFound);
+    EXPECT_EQ(test::vbErrorOf([&] { FieldSettingsReader reader(file); }), vberr::FileNotFound);
     const std::string inMissingFolder = dir.file("none") + kPathSeparator + "Sales12.dat";
-    EXPECT_EQ(errorOf([&] { FieldSettingsReader reader(inMissingFolder); }), vberr::PathNotFound);
-    EXPECT_EQ(errorOf([&] { writeFieldSettingsFile(inMissingFolder, {}); }), vberr::PathNotFound);
+    EXPECT_EQ(test::vbErrorOf([&] { FieldSettingsReader reader(inMissingFolder); }), vberr::PathNotFound);
+    EXPECT_EQ(test::vbErrorOf([&] { writeFieldSettingsFile(inMissingFolder, {}); }), vberr::PathNotFound);
     EXPECT_FALSE(std::filesystem::exists(dir.file("none")));
 }
 
@@ -86,8 +79,8 @@ TEST(FlagLines, TheAdministrationToolUsesOnlyLinesWithTheExactPrefix) {
     EXPECT_EQ(adminFlag("OnlyFromDropdown=1", kOnlyFromDropdownPrefix), 1);
     EXPECT_EQ(adminFlag("onlyfromdropdown=1", kOnlyFromDropdownPrefix), std::nullopt);
     EXPECT_EQ(adminFlag("Red", kOnlyFromDropdownPrefix), std::nullopt);
-    EXPECT_EQ(errorOf([] { adminFlag("AllowEditing=yes", kAllowEditingPrefix); }), vberr::TypeMismatch);
-    EXPECT_EQ(errorOf([] { adminFlag("AllowEditing=99999", kAllowEditingPrefix); }), vberr::Overflow);
+    EXPECT_EQ(test::vbErrorOf([] { adminFlag("AllowEditing=yes", kAllowEditingPrefix); }), vberr::TypeMismatch);
+    EXPECT_EQ(test::vbErrorOf([] { adminFlag("AllowEditing=99999", kAllowEditingPrefix); }), vberr::Overflow);
 }
 
 TEST(FlagLines, TheTriggerReadsTruthValuesAfterRemovingThePrefix) {
@@ -96,13 +89,13 @@ TEST(FlagLines, TheTriggerReadsTruthValuesAfterRemovingThePrefix) {
     EXPECT_TRUE(triggerFlag("True", kOnlyFromDropdownPrefix));
     EXPECT_FALSE(triggerFlag("AllowEditing=False", kAllowEditingPrefix));
     EXPECT_TRUE(triggerFlag("5", kAllowEditingPrefix)); // a number without the prefix passes unnoticed
-    EXPECT_EQ(errorOf([] { triggerFlag("Red", kOnlyFromDropdownPrefix); }), vberr::TypeMismatch);
+    EXPECT_EQ(test::vbErrorOf([] { triggerFlag("Red", kOnlyFromDropdownPrefix); }), vberr::TypeMismatch);
 }
 
 TEST(FlagLines, TheListEditorKeepsTheNumberToWriteItBack) {
     EXPECT_EQ(editorFlag("OnlyFromDropdown=-1", kOnlyFromDropdownPrefix), -1);
     EXPECT_EQ(editorFlag("AllowEditing=1AllowEditing=", kAllowEditingPrefix), 1);
-    EXPECT_EQ(errorOf([] { editorFlag("AllowEditing=True", kAllowEditingPrefix); }), vberr::TypeMismatch);
+    EXPECT_EQ(test::vbErrorOf([] { editorFlag("AllowEditing=True", kAllowEditingPrefix); }), vberr::TypeMismatch);
 }
 
 } // namespace

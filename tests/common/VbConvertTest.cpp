@@ -2,19 +2,12 @@
 
 #include "common/RuntimeError.h"
 
+#include "tests/support/VbErrorOf.h"
+
 #include <gtest/gtest.h>
 
 namespace corvane::vb {
 namespace {
-
-int errorOf(auto&& call) {
-    try {
-        call();
-    } catch (const RuntimeError& e) {
-        return e.number();
-    }
-    return 0;
-}
 
 TEST(VbConvert, CIntReadsNumericTextAndRoundsHalfToEven) {
     EXPECT_EQ(CInt(" 12 "), 12);
@@ -29,14 +22,14 @@ TEST(VbConvert, CIntReadsNumericTextAndRoundsHalfToEven) {
 }
 
 TEST(VbConvert, CIntFailsAsVbDoes) {
-    EXPECT_EQ(errorOf([] { CInt(""); }), vberr::TypeMismatch);
-    EXPECT_EQ(errorOf([] { CInt("abc"); }), vberr::TypeMismatch);
-    EXPECT_EQ(errorOf([] { CInt("12abc"); }), vberr::TypeMismatch);
-    EXPECT_EQ(errorOf([] { CInt("-"); }), vberr::TypeMismatch);
-    EXPECT_EQ(errorOf([] { CInt("32768"); }), vberr::Overflow);
-    EXPECT_EQ(errorOf([] { CInt("-32769"); }), vberr::Overflow);
+    EXPECT_EQ(test::vbErrorOf([] { CInt(""); }), vberr::TypeMismatch);
+    EXPECT_EQ(test::vbErrorOf([] { CInt("abc"); }), vberr::TypeMismatch);
+    EXPECT_EQ(test::vbErrorOf([] { CInt("12abc"); }), vberr::TypeMismatch);
+    EXPECT_EQ(test::vbErrorOf([] { CInt("-"); }), vberr::TypeMismatch);
+    EXPECT_EQ(test::vbErrorOf([] { CInt("32768"); }), vberr::Overflow);
+    EXPECT_EQ(test::vbErrorOf([] { CInt("-32769"); }), vberr::Overflow);
     EXPECT_EQ(CInt("-32768"), -32768);
-    EXPECT_EQ(errorOf([] { CLng(3e9); }), vberr::Overflow);
+    EXPECT_EQ(test::vbErrorOf([] { CLng(3e9); }), vberr::Overflow);
 }
 
 TEST(VbConvert, CBoolTakesWordsAndNumbers) {
@@ -47,8 +40,8 @@ TEST(VbConvert, CBoolTakesWordsAndNumbers) {
     EXPECT_TRUE(CBool("1"));
     EXPECT_TRUE(CBool("-1"));
     EXPECT_TRUE(CBool("0.5"));
-    EXPECT_EQ(errorOf([] { CBool("yes"); }), vberr::TypeMismatch);
-    EXPECT_EQ(errorOf([] { CBool(""); }), vberr::TypeMismatch);
+    EXPECT_EQ(test::vbErrorOf([] { CBool("yes"); }), vberr::TypeMismatch);
+    EXPECT_EQ(test::vbErrorOf([] { CBool(""); }), vberr::TypeMismatch);
 }
 
 TEST(VbConvert, IsNumericRejectsTheEmptyText) {
