@@ -19,16 +19,30 @@ Control::~Control() {
     parent_.release(*this);
 }
 
-Form& Control::form() { return parent_.form(); }
+Form& Control::form() {
+    return parent_.form();
+}
 
-Runtime& Control::runtime() { return form().runtime(); }
+Runtime& Control::runtime() {
+    return form().runtime();
+}
 
-void Control::changed() { runtime().backend().controlChanged(*this); }
+void Control::changed() {
+    runtime().backend().controlChanged(*this);
+}
 
-void Control::setLeft(int32_t left) { Move(left, spec_.top, spec_.width, spec_.height); }
-void Control::setTop(int32_t top) { Move(spec_.left, top, spec_.width, spec_.height); }
-void Control::setWidth(int32_t width) { Move(spec_.left, spec_.top, width, spec_.height); }
-void Control::setHeight(int32_t height) { Move(spec_.left, spec_.top, spec_.width, height); }
+void Control::setLeft(int32_t left) {
+    Move(left, spec_.top, spec_.width, spec_.height);
+}
+void Control::setTop(int32_t top) {
+    Move(spec_.left, top, spec_.width, spec_.height);
+}
+void Control::setWidth(int32_t width) {
+    Move(spec_.left, spec_.top, width, spec_.height);
+}
+void Control::setHeight(int32_t height) {
+    Move(spec_.left, spec_.top, spec_.width, height);
+}
 
 void Control::Move(int32_t left, int32_t top, int32_t width, int32_t height) {
     if (width < 0 || height < 0) {
@@ -61,7 +75,9 @@ void Control::setEnabled(bool enabled) {
     }
 }
 
-void Control::setTag(std::string tag) { spec_.tag = std::move(tag); }
+void Control::setTag(std::string tag) {
+    spec_.tag = std::move(tag);
+}
 
 bool Control::reachable() {
     if (!spec_.visible || !spec_.enabled) {

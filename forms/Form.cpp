@@ -21,9 +21,13 @@ Form::Form(Runtime& runtime, FormSpec spec) : runtime_(runtime), spec_(std::move
     runtime_.registerForm(*this);
 }
 
-Form::~Form() { runtime_.unregisterForm(*this); }
+Form::~Form() {
+    runtime_.unregisterForm(*this);
+}
 
-void Form::changed() { runtime_.backend().formChanged(*this); }
+void Form::changed() {
+    runtime_.backend().formChanged(*this);
+}
 
 void Form::setCaption(std::string caption) {
     spec_.caption = std::move(caption);
@@ -35,10 +39,18 @@ void Form::setTopMost(bool topMost) {
     changed();
 }
 
-void Form::setLeft(int32_t left) { Move(left, spec_.top, spec_.width, spec_.height); }
-void Form::setTop(int32_t top) { Move(spec_.left, top, spec_.width, spec_.height); }
-void Form::setWidth(int32_t width) { Move(spec_.left, spec_.top, width, spec_.height); }
-void Form::setHeight(int32_t height) { Move(spec_.left, spec_.top, spec_.width, height); }
+void Form::setLeft(int32_t left) {
+    Move(left, spec_.top, spec_.width, spec_.height);
+}
+void Form::setTop(int32_t top) {
+    Move(spec_.left, top, spec_.width, spec_.height);
+}
+void Form::setWidth(int32_t width) {
+    Move(spec_.left, spec_.top, width, spec_.height);
+}
+void Form::setHeight(int32_t height) {
+    Move(spec_.left, spec_.top, spec_.width, height);
+}
 
 void Form::Move(int32_t left, int32_t top, int32_t width, int32_t height) {
     if (width < 0 || height < 0) {
@@ -126,7 +138,9 @@ void Form::hideWindow() {
     runtime_.formVisibilityChanged(*this);
 }
 
-void Form::userClick() { runtime_.dispatch([this] { Form_Click(); }); }
+void Form::userClick() {
+    runtime_.dispatch([this] { Form_Click(); });
+}
 
 void Form::userKeyPress(int16_t keyAscii) {
     CommandButton* button = keyAscii == kEnter ? defaultButton_ : keyAscii == kEscape ? cancelButton_ : nullptr;
@@ -137,7 +151,9 @@ void Form::userKeyPress(int16_t keyAscii) {
     }
 }
 
-void Form::userClose() { Unload(); }
+void Form::userClose() {
+    Unload();
+}
 
 void Form::userFocus(Control& control) {
     if (control.canFocus()) {
@@ -172,8 +188,12 @@ void Form::forgetControl(Control& control) {
     }
 }
 
-void Form::removeMenu(Menu& menu) { std::erase(menus_, &menu); }
+void Form::removeMenu(Menu& menu) {
+    std::erase(menus_, &menu);
+}
 
-void Form::removeTimer(TimerControl& timer) { std::erase(timers_, &timer); }
+void Form::removeTimer(TimerControl& timer) {
+    std::erase(timers_, &timer);
+}
 
 } // namespace corvane::forms

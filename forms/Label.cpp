@@ -14,6 +14,8 @@ void Label::setCaption(std::string caption) {
     changed();
 }
 
-void Label::userClick() { runtime().raise(Click); }
+void Label::userClick() {
+    runtime().raise(Click);
+}
 
 } // namespace corvane::forms

@@ -23,6 +23,8 @@ void ListBox::userDoubleClick(int32_t index) {
     runtime().raise(DblClick);
 }
 
-void ListBox::userKeyPress(int16_t keyAscii) { runtime().raise(KeyPress, keyAscii); }
+void ListBox::userKeyPress(int16_t keyAscii) {
+    runtime().raise(KeyPress, keyAscii);
+}
 
 } // namespace corvane::forms

@@ -13,7 +13,9 @@ namespace corvane::forms {
 namespace {
 constexpr int kInvalidPropertyArrayIndex = 381;
 
-unsigned char lower(char c) { return static_cast<unsigned char>(std::tolower(static_cast<unsigned char>(c))); }
+unsigned char lower(char c) {
+    return static_cast<unsigned char>(std::tolower(static_cast<unsigned char>(c)));
+}
 } // namespace
 
 ListControl::ListControl(Container& parent, ControlSpec spec, Options options)
@@ -31,7 +33,9 @@ ListControl::Item& ListControl::at(int32_t index) {
     return items_[static_cast<size_t>(index)];
 }
 
-const ListControl::Item& ListControl::at(int32_t index) const { return const_cast<ListControl*>(this)->at(index); }
+const ListControl::Item& ListControl::at(int32_t index) const {
+    return const_cast<ListControl*>(this)->at(index);
+}
 
 std::string ListControl::List(int32_t index) const {
     return index >= 0 && index < ListCount() ? items_[static_cast<size_t>(index)].text : std::string();
@@ -42,16 +46,21 @@ void ListControl::setList(int32_t index, std::string text) {
     changed();
 }
 
-int32_t ListControl::ItemData(int32_t index) const { return at(index).data; }
+int32_t ListControl::ItemData(int32_t index) const {
+    return at(index).data;
+}
 
-void ListControl::setItemData(int32_t index, int32_t data) { at(index).data = data; }
+void ListControl::setItemData(int32_t index, int32_t data) {
+    at(index).data = data;
+}
 
 void ListControl::AddItem(std::string text) {
     auto position = items_.end();
     if (options_.sorted) {
         // After any equal items, so items that compare equal keep the order they were added in.
-        position = std::upper_bound(items_.begin(), items_.end(), text,
-                                    [](const std::string& t, const Item& item) { return lessIgnoringCase(t, item.text); });
+        position = std::upper_bound(items_.begin(), items_.end(), text, [](const std::string& t, const Item& item) {
+            return lessIgnoringCase(t, item.text);
+        });
     }
     insertAt(static_cast<int32_t>(position - items_.begin()), std::move(text));
 }

@@ -10,7 +10,9 @@ namespace corvane::forms {
 ListItem::ListItem(ListView& list, std::string key, std::string text)
     : list_(list), key_(std::move(key)), text_(std::move(text)) {}
 
-int ListItem::Index() const { return list_.indexOf(*this); }
+int ListItem::Index() const {
+    return list_.indexOf(*this);
+}
 
 void ListItem::setText(std::string text) {
     text_ = std::move(text);
@@ -19,7 +21,7 @@ void ListItem::setText(std::string text) {
 
 std::string ListItem::SubItems(int column) const {
     return column >= 1 && static_cast<size_t>(column) <= subItems_.size() ? subItems_[static_cast<size_t>(column - 1)]
-                                                                           : std::string();
+                                                                          : std::string();
 }
 
 void ListItem::setSubItems(int column, std::string text) {
@@ -46,8 +48,12 @@ void ListItem::setSelected(bool selected) {
     list_.itemChanged();
 }
 
-int32_t ListItem::Top() const { return list_.HeaderHeight() + (Index() - 1) * list_.RowHeight(); }
+int32_t ListItem::Top() const {
+    return list_.HeaderHeight() + (Index() - 1) * list_.RowHeight();
+}
 
-int32_t ListItem::Height() const { return list_.RowHeight(); }
+int32_t ListItem::Height() const {
+    return list_.RowHeight();
+}
 
 } // namespace corvane::forms

@@ -65,7 +65,9 @@ void ListView::setSmallIcons(const ImageList* images) {
     changed();
 }
 
-int32_t ListView::HeaderHeight() { return kHeaderPixels * runtime().screen().TwipsPerPixelY(); }
+int32_t ListView::HeaderHeight() {
+    return kHeaderPixels * runtime().screen().TwipsPerPixelY();
+}
 
 int32_t ListView::RowHeight() {
     int32_t pixels = kDefaultRowPixels;

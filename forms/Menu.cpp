@@ -8,7 +8,9 @@
 
 namespace corvane::forms {
 
-Menu::Menu(Form& form, MenuSpec spec) : form_(form), parent_(nullptr), spec_(std::move(spec)) { form_.addMenu(*this); }
+Menu::Menu(Form& form, MenuSpec spec) : form_(form), parent_(nullptr), spec_(std::move(spec)) {
+    form_.addMenu(*this);
+}
 
 Menu::Menu(Menu& parent, MenuSpec spec) : form_(parent.form_), parent_(&parent), spec_(std::move(spec)) {
     parent.entries_.push_back(this);
@@ -22,7 +24,9 @@ Menu::~Menu() {
     }
 }
 
-void Menu::changed() { form_.runtime().backend().menuChanged(*this); }
+void Menu::changed() {
+    form_.runtime().backend().menuChanged(*this);
+}
 
 void Menu::setCaption(std::string caption) {
     spec_.caption = std::move(caption);
@@ -39,6 +43,8 @@ void Menu::setVisible(bool visible) {
     changed();
 }
 
-void Menu::userClick() { form_.runtime().raise(Click); }
+void Menu::userClick() {
+    form_.runtime().raise(Click);
+}
 
 } // namespace corvane::forms

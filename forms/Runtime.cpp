@@ -86,17 +86,29 @@ void Runtime::End() {
     backend_.programEnded();
 }
 
-void Runtime::addFormObserver(FormObserver& observer) { observers_.push_back(&observer); }
+void Runtime::addFormObserver(FormObserver& observer) {
+    observers_.push_back(&observer);
+}
 
-void Runtime::removeFormObserver(FormObserver& observer) { std::erase(observers_, &observer); }
+void Runtime::removeFormObserver(FormObserver& observer) {
+    std::erase(observers_, &observer);
+}
 
-void Runtime::registerForm(Form& form) { forms_.push_back(&form); }
+void Runtime::registerForm(Form& form) {
+    forms_.push_back(&form);
+}
 
-void Runtime::unregisterForm(Form& form) { std::erase(forms_, &form); }
+void Runtime::unregisterForm(Form& form) {
+    std::erase(forms_, &form);
+}
 
-void Runtime::registerTimer(TimerControl& timer) { timers_.push_back(&timer); }
+void Runtime::registerTimer(TimerControl& timer) {
+    timers_.push_back(&timer);
+}
 
-void Runtime::unregisterTimer(TimerControl& timer) { std::erase(timers_, &timer); }
+void Runtime::unregisterTimer(TimerControl& timer) {
+    std::erase(timers_, &timer);
+}
 
 void Runtime::formVisibilityChanged(Form& form) {
     auto observers = observers_;
@@ -119,6 +131,8 @@ void Runtime::formUnloaded(Form&) {
     }
 }
 
-void Runtime::runModal(Form& form) { backend_.runModalLoop(form); }
+void Runtime::runModal(Form& form) {
+    backend_.runModalLoop(form);
+}
 
 } // namespace corvane::forms

@@ -29,9 +29,13 @@ void SimulatedWindowSystem::bringToFront(Hwnd window) {
     zOrder_.push_back(window);
 }
 
-void SimulatedWindowSystem::setFocus(int32_t thread, Hwnd window) { focus_[thread] = window; }
+void SimulatedWindowSystem::setFocus(int32_t thread, Hwnd window) {
+    focus_[thread] = window;
+}
 
-void SimulatedWindowSystem::pressKey(int32_t virtualKey) { pendingKeys_.push_back(virtualKey); }
+void SimulatedWindowSystem::pressKey(int32_t virtualKey) {
+    pendingKeys_.push_back(virtualKey);
+}
 
 void SimulatedWindowSystem::setKeyDown(int32_t virtualKey, bool down) {
     if (down) {
@@ -71,7 +75,9 @@ int32_t SimulatedWindowSystem::callFrom(size_t position, int32_t code, int32_t m
     return result;
 }
 
-Hwnd SimulatedWindowSystem::GetForegroundWindow() { return zOrder_.empty() ? 0 : zOrder_.back(); }
+Hwnd SimulatedWindowSystem::GetForegroundWindow() {
+    return zOrder_.empty() ? 0 : zOrder_.back();
+}
 
 int32_t SimulatedWindowSystem::GetWindowThreadProcessId(Hwnd window) {
     auto found = windows_.find(window);
@@ -79,8 +85,9 @@ int32_t SimulatedWindowSystem::GetWindowThreadProcessId(Hwnd window) {
 }
 
 bool SimulatedWindowSystem::AttachThreadInput(int32_t thread, int32_t toThread, bool attach) {
-    bool known = thread == kUiThread && toThread != kUiThread &&
-                 std::any_of(windows_.begin(), windows_.end(), [&](const auto& w) { return w.second.thread == toThread; });
+    bool known =
+        thread == kUiThread && toThread != kUiThread &&
+        std::any_of(windows_.begin(), windows_.end(), [&](const auto& w) { return w.second.thread == toThread; });
     if (attachFails_ || !known) {
         return false;
     }

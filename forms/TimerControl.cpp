@@ -35,7 +35,9 @@ void TimerControl::setEnabled(bool enabled) {
     restart();
 }
 
-void TimerControl::restart() { nextDue_ = form_.runtime().clock().now() + std::chrono::milliseconds(spec_.interval); }
+void TimerControl::restart() {
+    nextDue_ = form_.runtime().clock().now() + std::chrono::milliseconds(spec_.interval);
+}
 
 bool TimerControl::running() const {
     return spec_.enabled && spec_.interval > 0 && form_.Loaded() && !inHandler_;
@@ -48,7 +50,9 @@ std::optional<std::chrono::milliseconds> TimerControl::dueTime() const {
     return nextDue_;
 }
 
-bool TimerControl::isDue(std::chrono::milliseconds now) const { return running() && nextDue_ <= now; }
+bool TimerControl::isDue(std::chrono::milliseconds now) const {
+    return running() && nextDue_ <= now;
+}
 
 void TimerControl::tick(std::chrono::milliseconds now) {
     nextDue_ = now + std::chrono::milliseconds(spec_.interval);
