@@ -95,6 +95,14 @@ void Form::Show(bool modal) {
     }
 }
 
+void Form::setVisible(bool visible) {
+    if (visible) {
+        Show();
+    } else {
+        Hide();
+    }
+}
+
 void Form::Hide() {
     if (visible_) {
         hideWindow();

@@ -69,6 +69,8 @@ public:
 
     bool Loaded() const { return loaded_; }
     bool Visible() const { return visible_; }
+    /// True shows the form (modeless, loading it if needed); false hides it.
+    void setVisible(bool visible);
     /// True while the form is shown modally.
     bool Modal() const { return modal_; }
 
