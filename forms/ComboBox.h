@@ -1,0 +1,20 @@
+#pragma once
+
+#include "forms/ListControl.h"
+
+#include <string>
+#include <utility>
+
+namespace corvane::forms {
+
+/// A drop-down list combo box: its text is the selected item's text, "" when none is selected.
+class ComboBox : public ListControl {
+public:
+    ComboBox(Container& parent, ControlSpec spec, Options options = {})
+        : ListControl(parent, std::move(spec), options) {}
+
+    ControlKind kind() const override { return ControlKind::ComboBox; }
+    std::string Text() const { return List(ListIndex()); }
+};
+
+} // namespace corvane::forms

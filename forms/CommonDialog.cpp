@@ -1,0 +1,20 @@
+#include "forms/CommonDialog.h"
+
+#include "common/RuntimeError.h"
+#include "forms/Form.h"
+#include "forms/Runtime.h"
+
+namespace corvane::forms {
+
+CommonDialog::CommonDialog(Form& owner, std::string name) : owner_(owner), name_(std::move(name)) {}
+
+void CommonDialog::ShowOpen() {
+    auto chosen = owner_.runtime().fileDialog().showOpen({owner_.hWnd(), initDir_, fileName_, filter_});
+    if (chosen) {
+        fileName_ = *chosen;
+    } else if (cancelError_) {
+        throw RuntimeError(kCancelSelected, "Cancel was selected.");
+    }
+}
+
+} // namespace corvane::forms

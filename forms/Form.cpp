@@ -1,0 +1,207 @@
+#include "forms/Form.h"
+
+#include "common/RuntimeError.h"
+#include "forms/CommandButton.h"
+#include "forms/Control.h"
+#include "forms/Runtime.h"
+#include "forms/TimerControl.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace corvane::forms {
+
+namespace {
+constexpr int16_t kEnter = 13;
+constexpr int16_t kEscape = 27;
+constexpr int kFormAlreadyDisplayed = 400;
+} // namespace
+
+Form::Form(Runtime& runtime, FormSpec spec) : runtime_(runtime), spec_(std::move(spec)), hWnd_(runtime.newHandle()) {
+    runtime_.registerForm(*this);
+}
+
+Form::~Form() {
+    runtime_.unregisterForm(*this);
+}
+
+void Form::changed() {
+    runtime_.backend().formChanged(*this);
+}
+
+void Form::setCaption(std::string caption) {
+    spec_.caption = std::move(caption);
+    changed();
+}
+
+void Form::setTopMost(bool topMost) {
+    spec_.topMost = topMost;
+    changed();
+}
+
+void Form::setLeft(int32_t left) {
+    Move(left, spec_.top, spec_.width, spec_.height);
+}
+void Form::setTop(int32_t top) {
+    Move(spec_.left, top, spec_.width, spec_.height);
+}
+void Form::setWidth(int32_t width) {
+    Move(spec_.left, spec_.top, width, spec_.height);
+}
+void Form::setHeight(int32_t height) {
+    Move(spec_.left, spec_.top, spec_.width, height);
+}
+
+void Form::Move(int32_t left, int32_t top, int32_t width, int32_t height) {
+    if (width < 0 || height < 0) {
+        throw RuntimeError(vberr::InvalidPropertyValue);
+    }
+    spec_.left = left;
+    spec_.top = top;
+    spec_.width = width;
+    spec_.height = height;
+    changed();
+}
+
+void Form::Load() {
+    if (loaded_) {
+        return;
+    }
+    loaded_ = true;
+    for (TimerControl* timer : timers_) {
+        timer->restart();
+    }
+    changed();
+    runtime_.dispatch([this] { Form_Load(); });
+}
+
+void Form::Show(bool modal) {
+    if (modal && visible_) {
+        throw RuntimeError(kFormAlreadyDisplayed, "Form already displayed; can't show modally");
+    }
+    Load();
+    // Form_Load may have unloaded the form again; then there is nothing to show.
+    if (!loaded_) {
+        return;
+    }
+    if (!visible_) {
+        showWindow();
+        runtime_.dispatch([this] { Form_Activate(); });
+    }
+    if (modal && loaded_ && visible_) {
+        modal_ = true;
+        runtime_.runModal(*this);
+        modal_ = false;
+    }
+}
+
+void Form::setVisible(bool visible) {
+    if (visible) {
+        Show();
+    } else {
+        Hide();
+    }
+}
+
+void Form::Hide() {
+    if (visible_) {
+        hideWindow();
+    }
+}
+
+void Form::Unload() {
+    if (!loaded_ || unloading_) {
+        return;
+    }
+    unloading_ = true;
+    int16_t cancel = 0;
+    runtime_.dispatch([&] { Form_Unload(cancel); });
+    unloading_ = false;
+    if (cancel != 0 || !loaded_) {
+        return;
+    }
+    endAbruptly();
+    runtime_.formUnloaded(*this);
+}
+
+void Form::endAbruptly() {
+    if (!loaded_) {
+        return;
+    }
+    Hide();
+    loaded_ = false;
+    activeControl_ = nullptr;
+    runtime_.backend().formUnloaded(*this);
+}
+
+void Form::showWindow() {
+    visible_ = true;
+    changed();
+    runtime_.formVisibilityChanged(*this);
+}
+
+void Form::hideWindow() {
+    visible_ = false;
+    changed();
+    runtime_.formVisibilityChanged(*this);
+}
+
+void Form::userClick() {
+    runtime_.dispatch([this] { Form_Click(); });
+}
+
+void Form::userKeyPress(int16_t keyAscii) {
+    CommandButton* button = keyAscii == kEnter ? defaultButton_ : keyAscii == kEscape ? cancelButton_ : nullptr;
+    if (button != nullptr && button->Visible() && button->Enabled()) {
+        button->userClick();
+    } else if (activeControl_ != nullptr) {
+        activeControl_->userKeyPress(keyAscii);
+    }
+}
+
+void Form::userClose() {
+    Unload();
+}
+
+void Form::userFocus(Control& control) {
+    if (control.canFocus()) {
+        setActiveControl(&control);
+    }
+}
+
+void Form::setActiveControl(Control* control) {
+    if (activeControl_ == control) {
+        return;
+    }
+    activeControl_ = control;
+    changed();
+    if (control != nullptr) {
+        runtime_.raise(control->GotFocus);
+    }
+}
+
+void Form::dropFocus(Control& control) {
+    if (activeControl_ == &control) {
+        activeControl_ = nullptr;
+    }
+}
+
+void Form::forgetControl(Control& control) {
+    dropFocus(control);
+    if (defaultButton_ == &control) {
+        defaultButton_ = nullptr;
+    }
+    if (cancelButton_ == &control) {
+        cancelButton_ = nullptr;
+    }
+}
+
+void Form::removeMenu(Menu& menu) {
+    std::erase(menus_, &menu);
+}
+
+void Form::removeTimer(TimerControl& timer) {
+    std::erase(timers_, &timer);
+}
+
+} // namespace corvane::forms

@@ -1,0 +1,141 @@
+#pragma once
+
+#include "forms/Container.h"
+#include "forms/Hwnd.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace corvane::forms {
+
+class CommandButton;
+class Control;
+class Menu;
+class Runtime;
+class TimerControl;
+
+enum class BorderStyle { None = 0, FixedSingle = 1, Sizable = 2, FixedDialog = 3 };
+
+/// Design properties of a form. Geometry in twips, screen coordinates.
+struct FormSpec {
+    std::string name;
+    std::string caption;
+    int32_t left = 0;
+    int32_t top = 0;
+    int32_t width = 0;
+    int32_t height = 0;
+    forms::BorderStyle borderStyle = forms::BorderStyle::Sizable;
+    bool topMost = false;
+};
+
+/// A VB-style form. A program form derives from it, holds its controls as members (created with
+/// their design properties) and binds their events in its constructor; it overrides the `Form_...`
+/// events it handles.
+///
+/// Life: constructed unloaded; `Load` (or `Show`) loads it and fires `Form_Load`; `Show` makes it
+/// visible and fires `Form_Activate`; `Show(true)` also runs a nested message loop until the form is
+/// hidden or unloaded; `Unload` fires `Form_Unload(cancel)` and, unless cancelled, unloads it. The
+/// object keeps its controls' state after unloading, so a dialog that must start fresh each time is
+/// constructed for each showing.
+class Form : public Container {
+public:
+    Form(Runtime& runtime, FormSpec spec);
+    ~Form() override;
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    Form& form() override { return *this; }
+    Runtime& runtime() { return runtime_; }
+    Hwnd hWnd() const { return hWnd_; }
+    const std::string& Name() const { return spec_.name; }
+
+    const std::string& Caption() const { return spec_.caption; }
+    void setCaption(std::string caption);
+    forms::BorderStyle BorderStyle() const { return spec_.borderStyle; }
+    bool TopMost() const { return spec_.topMost; }
+    /// Keeps the window above all others (what `SetWindowPos` with `HWND_TOPMOST` does).
+    void setTopMost(bool topMost);
+
+    int32_t Left() const { return spec_.left; }
+    int32_t Top() const { return spec_.top; }
+    int32_t Width() const { return spec_.width; }
+    int32_t Height() const { return spec_.height; }
+    void setLeft(int32_t left);
+    void setTop(int32_t top);
+    void setWidth(int32_t width);
+    void setHeight(int32_t height);
+    void Move(int32_t left, int32_t top, int32_t width, int32_t height);
+
+    bool Loaded() const { return loaded_; }
+    bool Visible() const { return visible_; }
+    /// True shows the form (modeless, loading it if needed); false hides it.
+    void setVisible(bool visible);
+    /// True while the form is shown modally.
+    bool Modal() const { return modal_; }
+
+    /// Loads the form (fires `Form_Load`) unless it is loaded.
+    void Load();
+    /// Loads the form if needed and shows it. Modal: returns once the form is hidden or unloaded.
+    void Show(bool modal = false);
+    void Hide();
+    /// Fires `Form_Unload`; unless the handler cancels, the form disappears and is unloaded.
+    void Unload();
+
+    Control* ActiveControl() { return activeControl_; }
+    CommandButton* DefaultButton() { return defaultButton_; }
+    CommandButton* CancelButton() { return cancelButton_; }
+    const std::vector<Menu*>& Menus() const { return menus_; }
+
+    // Entry points for user input; backends and the scripted user call them.
+    /// A click on the form's background.
+    void userClick();
+    /// A character typed in the form: Enter presses the default button and Escape the cancel button
+    /// when the form has one; any other character goes to the control with the focus.
+    void userKeyPress(int16_t keyAscii);
+    /// The close box of the window.
+    void userClose();
+    /// The user moved the focus to a control.
+    void userFocus(Control& control);
+
+    // Used by controls, menus and timers as they are created and destroyed.
+    void setActiveControl(Control* control);
+    /// A hidden or disabled control loses the focus (no event).
+    void dropFocus(Control& control);
+    void forgetControl(Control& control);
+    void setDefaultButton(CommandButton* button) { defaultButton_ = button; }
+    void setCancelButton(CommandButton* button) { cancelButton_ = button; }
+    void addMenu(Menu& menu) { menus_.push_back(&menu); }
+    void removeMenu(Menu& menu);
+    void addTimer(TimerControl& timer) { timers_.push_back(&timer); }
+    void removeTimer(TimerControl& timer);
+    /// Makes the form vanish without its unload event, as VB's `End` does.
+    void endAbruptly();
+
+protected:
+    virtual void Form_Load() {}
+    virtual void Form_Activate() {}
+    virtual void Form_Click() {}
+    /// Setting `cancel` to a non-zero value keeps the form loaded.
+    virtual void Form_Unload(int16_t& cancel) { (void)cancel; }
+
+private:
+    void showWindow();
+    void hideWindow();
+    void changed();
+
+    Runtime& runtime_;
+    FormSpec spec_;
+    Hwnd hWnd_;
+    bool loaded_ = false;
+    bool visible_ = false;
+    bool modal_ = false;
+    bool unloading_ = false;
+    Control* activeControl_ = nullptr;
+    CommandButton* defaultButton_ = nullptr;
+    CommandButton* cancelButton_ = nullptr;
+    std::vector<Menu*> menus_;
+    std::vector<TimerControl*> timers_;
+};
+
+} // namespace corvane::forms

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "forms/TextControl.h"
+
+#include <utility>
+
+namespace corvane::forms {
+
+/// A multi-line rich-text box holding plain text; lines are separated by LF.
+class RichTextBox : public TextControl {
+public:
+    RichTextBox(Container& parent, ControlSpec spec, Options options = {})
+        : TextControl(parent, std::move(spec), std::move(options), true) {}
+
+    ControlKind kind() const override { return ControlKind::RichTextBox; }
+};
+
+} // namespace corvane::forms

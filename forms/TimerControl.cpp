@@ -1,0 +1,64 @@
+#include "forms/TimerControl.h"
+
+#include "common/RuntimeError.h"
+#include "forms/Form.h"
+#include "forms/Runtime.h"
+
+#include <utility>
+
+namespace corvane::forms {
+
+TimerControl::TimerControl(Form& form, TimerSpec spec) : form_(form), spec_(std::move(spec)) {
+    if (spec_.interval < 0) {
+        throw RuntimeError(vberr::InvalidPropertyValue);
+    }
+    form_.addTimer(*this);
+    form_.runtime().registerTimer(*this);
+    restart();
+}
+
+TimerControl::~TimerControl() {
+    form_.runtime().unregisterTimer(*this);
+    form_.removeTimer(*this);
+}
+
+void TimerControl::setInterval(int32_t interval) {
+    if (interval < 0) {
+        throw RuntimeError(vberr::InvalidPropertyValue);
+    }
+    spec_.interval = interval;
+    restart();
+}
+
+void TimerControl::setEnabled(bool enabled) {
+    spec_.enabled = enabled;
+    restart();
+}
+
+void TimerControl::restart() {
+    nextDue_ = form_.runtime().clock().now() + std::chrono::milliseconds(spec_.interval);
+}
+
+bool TimerControl::running() const {
+    return spec_.enabled && spec_.interval > 0 && form_.Loaded() && !inHandler_;
+}
+
+std::optional<std::chrono::milliseconds> TimerControl::dueTime() const {
+    if (!running()) {
+        return std::nullopt;
+    }
+    return nextDue_;
+}
+
+bool TimerControl::isDue(std::chrono::milliseconds now) const {
+    return running() && nextDue_ <= now;
+}
+
+void TimerControl::tick(std::chrono::milliseconds now) {
+    nextDue_ = now + std::chrono::milliseconds(spec_.interval);
+    inHandler_ = true;
+    form_.runtime().raise(Timer);
+    inHandler_ = false;
+}
+
+} // namespace corvane::forms

@@ -1,0 +1,33 @@
+#include "forms/headless/HeadlessSession.h"
+
+#include <utility>
+
+namespace corvane::forms::headless {
+
+HeadlessSession::HeadlessSession(AppFacts facts)
+    : app(std::move(facts)),
+      runtime(backend, Services{msgBox, shell, fileDialog, folderBrowser, screen, app, keys, clock}) {}
+
+HeadlessSession::~HeadlessSession() {
+    msgBox.verifyDone();
+    fileDialog.verifyDone();
+    folderBrowser.verifyDone();
+    backend.verifyDone();
+}
+
+void HeadlessSession::advance(std::chrono::milliseconds duration) {
+    auto target = clock.now() + duration;
+    while (auto due = runtime.nextTimerDue()) {
+        if (*due > target) {
+            break;
+        }
+        if (*due > clock.now()) {
+            clock.set(*due);
+        }
+        runtime.processEvents();
+    }
+    clock.set(target);
+    runtime.processEvents();
+}
+
+} // namespace corvane::forms::headless

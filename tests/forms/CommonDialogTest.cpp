@@ -1,0 +1,51 @@
+#include "forms/CommonDialog.h"
+
+#include "tests/forms/TestSession.h"
+
+namespace corvane::forms::test {
+namespace {
+
+class CommonDialogTest : public ::testing::Test {
+protected:
+    CommonDialogTest() {
+        dlgOpen.setInitDir("/data");
+        dlgOpen.setFileName("Users.dat");
+        dlgOpen.setFilter("Data file (*.dat)|*.dat");
+    }
+
+    TestSession session;
+    RecordingForm form{session.runtime, "frmLocations"};
+    CommonDialog dlgOpen{form, "dlgOpen"};
+};
+
+TEST_F(CommonDialogTest, TheChosenFileBecomesTheFileName) {
+    session.fileDialog.answer("/data/Other.dat");
+
+    dlgOpen.ShowOpen();
+
+    EXPECT_EQ(dlgOpen.FileName(), "/data/Other.dat");
+    const FileDialogRequest& request = session.fileDialog.requests().at(0);
+    EXPECT_EQ(request.owner, form.hWnd());
+    EXPECT_EQ(request.initDir, "/data");
+    EXPECT_EQ(request.fileName, "Users.dat");
+    EXPECT_EQ(request.filter, "Data file (*.dat)|*.dat");
+}
+
+TEST_F(CommonDialogTest, CancelIsAnErrorOnlyWithCancelError) {
+    session.fileDialog.answer(std::nullopt);
+    session.fileDialog.answer(std::nullopt);
+
+    dlgOpen.ShowOpen();
+    dlgOpen.setCancelError(true);
+    try {
+        dlgOpen.ShowOpen();
+        ADD_FAILURE() << "cancel raised no error";
+    } catch (const RuntimeError& e) {
+        EXPECT_EQ(e.number(), 32755);
+        EXPECT_EQ(e.description(), "Cancel was selected.");
+    }
+    EXPECT_EQ(dlgOpen.FileName(), "Users.dat");
+}
+
+} // namespace
+} // namespace corvane::forms::test
