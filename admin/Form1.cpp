@@ -37,12 +37,14 @@ Form1::Form1(forms::Runtime& runtime, act::ActFactory& factory, SettingsStore& s
                      .height = kCollapsedHeight,
                      .borderStyle = forms::BorderStyle::FixedSingle}),
       factory_(factory), settings_(settings), errors_(errors), ActEvent1(factory.CreateEventControl()) {
-    optUsers.add(fraFiles, {.name = "optUsers", .index = 0, .left = 285, .top = 1320, .width = 2000, .height = 255,
-                            .enabled = false},
-                 {.caption = "Use Global Settings", .value = true});
-    optUsers.add(fraFiles, {.name = "optUsers", .index = 1, .left = 2400, .top = 1320, .width = 2000, .height = 255,
-                            .enabled = false},
-                 {.caption = "Use Settings below"});
+    optUsers.add(
+        fraFiles,
+        {.name = "optUsers", .index = 0, .left = 285, .top = 1320, .width = 2000, .height = 255, .enabled = false},
+        {.caption = "Use Global Settings", .value = true});
+    optUsers.add(
+        fraFiles,
+        {.name = "optUsers", .index = 1, .left = 2400, .top = 1320, .width = 2000, .height = 255, .enabled = false},
+        {.caption = "Use Settings below"});
     ActEvent1->SetEventSink(this);
     eventSource_ = runtime.addMessageSource([this] { ActEvent1->PumpEvents(); });
     bindEvents();

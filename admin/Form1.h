@@ -54,17 +54,20 @@ public:
     const std::string& listPath() const { return sListPath; }
 
     // Upper part.
-    forms::Frame fraUsers{*this, {.name = "fraUsers", .left = 240, .top = 135, .width = 5655, .height = 2580},
+    forms::Frame fraUsers{*this,
+                          {.name = "fraUsers", .left = 240, .top = 135, .width = 5655, .height = 2580},
                           {.caption = "Authorized Users :"}};
-    forms::Label lblGlobalSettings{fraUsers, {.name = "lblGlobalSettings", .left = 240, .top = 285, .width = 2970,
-                                              .height = 285},
+    forms::Label lblGlobalSettings{fraUsers,
+                                   {.name = "lblGlobalSettings", .left = 240, .top = 285, .width = 2970, .height = 285},
                                    {.caption = "Global Settings :"}};
-    forms::ListView lvwUsers{fraUsers, {.name = "lvwUsers", .left = 240, .top = 525, .width = 4080, .height = 1665},
+    forms::ListView lvwUsers{fraUsers,
+                             {.name = "lvwUsers", .left = 240, .top = 525, .width = 4080, .height = 1665},
                              {.columns = userColumns()}};
     forms::Label lblDefault{fraUsers,
                             {.name = "lblDefault", .left = 255, .top = 2235, .width = 5025, .height = 285},
                             {.caption = "These settings apply to all protected fields by default."}};
-    forms::CommandButton cmdClose{*this, {.name = "cmdClose", .left = 6060, .top = 225, .width = 1000, .height = 325},
+    forms::CommandButton cmdClose{*this,
+                                  {.name = "cmdClose", .left = 6060, .top = 225, .width = 1000, .height = 325},
                                   {.caption = "&Close", .isDefault = true}};
     forms::CommandButton cmdCancel{*this,
                                    {.name = "cmdCancel", .left = 6060, .top = 660, .width = 1000, .height = 325},
@@ -75,18 +78,22 @@ public:
         {.caption = "&Show Field Settings "}};
 
     // The field panel.
-    forms::Frame fraFiles{*this, {.name = "fraFiles", .left = 240, .top = 2880, .width = 5655, .height = 5595},
+    forms::Frame fraFiles{*this,
+                          {.name = "fraFiles", .left = 240, .top = 2880, .width = 5655, .height = 5595},
                           {.caption = "Protected Fields Settings :"}};
-    forms::Label lblSelect{fraFiles, {.name = "lblSelect", .left = 270, .top = 360, .width = 4080, .height = 240},
+    forms::Label lblSelect{fraFiles,
+                           {.name = "lblSelect", .left = 270, .top = 360, .width = 4080, .height = 240},
                            {.caption = "Select a Protected Field :"}};
-    forms::ComboBox cboFields{fraFiles, {.name = "cboFields", .left = 270, .top = 600, .width = 4080, .height = 315},
-                              {.sorted = true}};
-    forms::CommandButton cmdSave{fraFiles, {.name = "cmdSave", .left = 4500, .top = 600, .width = 1000,
-                                            .height = 325, .enabled = false},
-                                 {.caption = "Save"}};
-    forms::Label lblAuthorizedUsers1{fraFiles, {.name = "lblAuthorizedUsers1", .left = 285, .top = 1035,
-                                                .width = 4080, .height = 255},
-                                     {.caption = "Authorized Users for this Protected Field :"}};
+    forms::ComboBox cboFields{
+        fraFiles, {.name = "cboFields", .left = 270, .top = 600, .width = 4080, .height = 315}, {.sorted = true}};
+    forms::CommandButton cmdSave{
+        fraFiles,
+        {.name = "cmdSave", .left = 4500, .top = 600, .width = 1000, .height = 325, .enabled = false},
+        {.caption = "Save"}};
+    forms::Label lblAuthorizedUsers1{
+        fraFiles,
+        {.name = "lblAuthorizedUsers1", .left = 285, .top = 1035, .width = 4080, .height = 255},
+        {.caption = "Authorized Users for this Protected Field :"}};
     forms::OptionGroup optUsers;
     forms::ListView lvwSpecialUsers{
         fraFiles,
@@ -95,14 +102,16 @@ public:
     forms::Label lblDropdown{fraFiles,
                              {.name = "lblDropdown", .left = 285, .top = 3540, .width = 5200, .height = 255},
                              {.caption = "Drop-down list (leave blank if drop-down not needed) :"}};
-    forms::RichTextBox rtfData{fraFiles, {.name = "rtfData", .left = 285, .top = 3840, .width = 4080, .height = 1560,
-                                          .enabled = false}};
-    forms::CheckBox chkOnlyFromDropdown{fraFiles, {.name = "chkOnlyFromDropdown", .left = 4500, .top = 3840,
-                                                   .width = 1050, .height = 435, .enabled = false},
-                                        {.caption = "Only from Drop-down"}};
-    forms::CheckBox chkEdit{fraFiles, {.name = "chkEdit", .left = 4500, .top = 4400, .width = 1050, .height = 435,
-                                       .enabled = false},
-                            {.caption = "Allow editing"}};
+    forms::RichTextBox rtfData{
+        fraFiles, {.name = "rtfData", .left = 285, .top = 3840, .width = 4080, .height = 1560, .enabled = false}};
+    forms::CheckBox chkOnlyFromDropdown{
+        fraFiles,
+        {.name = "chkOnlyFromDropdown", .left = 4500, .top = 3840, .width = 1050, .height = 435, .enabled = false},
+        {.caption = "Only from Drop-down"}};
+    forms::CheckBox chkEdit{
+        fraFiles,
+        {.name = "chkEdit", .left = 4500, .top = 4400, .width = 1050, .height = 435, .enabled = false},
+        {.caption = "Allow editing"}};
 
     // Not seen by the user until needed.
     forms::ComboBox cboFloating{*this, {.name = "cboFloating", .width = 1600, .height = 315, .visible = false}};

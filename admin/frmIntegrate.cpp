@@ -40,9 +40,8 @@ void frmIntegrate::addViewControls(forms::Frame& frame, int firstIndex) {
     for (int view = 0; view < kViews; ++view) {
         const int index = firstIndex + view;
         const int32_t top = 360 + view * kRowHeight;
-        forms::CheckBox& box =
-            chkScreen.add(frame, {.name = "chkScreen", .index = index, .left = 240, .top = top, .width = 255,
-                                  .height = 255});
+        forms::CheckBox& box = chkScreen.add(
+            frame, {.name = "chkScreen", .index = index, .left = 240, .top = top, .width = 255, .height = 255});
         box.Click = [this, index] { chkScreen_Click(index); };
         forms::Label& label = lblScreen.add(
             frame, {.name = "lblScreen", .index = index, .left = 600, .top = top, .width = 1935, .height = 255},
@@ -92,8 +91,8 @@ void frmIntegrate::chkScreen_Click(int index) {
         const bool remove = chkScreen(index).Value() == forms::vbUnchecked;
         if (index >= kViews) {
             const auto view = static_cast<int16_t>(index - kViews + 1);
-            lAuxResult = remove ? aux.RemoveAuxCommandFromToolsMenu(view, title())
-                                : aux.AddAuxCommandToToolsMenu(view, title());
+            lAuxResult =
+                remove ? aux.RemoveAuxCommandFromToolsMenu(view, title()) : aux.AddAuxCommandToToolsMenu(view, title());
         } else {
             const auto view = static_cast<int16_t>(index + 1);
             lAuxResult =
@@ -161,8 +160,7 @@ void frmIntegrate::Message() {
 void frmIntegrate::MessAddFailed() {
     errors_.guard("frmIntegrate: Sub MessAddFailed", [&](Statement& at) {
         at(10);
-        runtime().MsgBox("Can't add icon or menu item automatically. You will need to proceed manually.", {},
-                         title());
+        runtime().MsgBox("Can't add icon or menu item automatically. You will need to proceed manually.", {}, title());
     });
 }
 

@@ -28,14 +28,17 @@ public:
     /// `main` carries out a restart of ACT! when the administrator agrees to one.
     frmIntegrate(forms::Runtime& runtime, act::ActFactory& factory, ErrorReporter& errors, Form1& main);
 
-    forms::Frame fraToolbar{*this, {.name = "fraToolbar", .left = 120, .top = 120, .width = 2775, .height = 2415},
+    forms::Frame fraToolbar{*this,
+                            {.name = "fraToolbar", .left = 120, .top = 120, .width = 2775, .height = 2415},
                             {.caption = "Toolbar Button added to the following Views :"}};
-    forms::Frame fraMenu{*this, {.name = "fraMenu", .left = 3000, .top = 120, .width = 2775, .height = 2415},
+    forms::Frame fraMenu{*this,
+                         {.name = "fraMenu", .left = 3000, .top = 120, .width = 2775, .height = 2415},
                          {.caption = "Menu Item added to the following Views :"}};
     /// 0 to 5: the toolbars of views 1 to 6; 6 to 11: their Tools menus.
     forms::ControlArray<forms::CheckBox> chkScreen;
     forms::ControlArray<forms::Label> lblScreen;
-    forms::CommandButton cmdOK{*this, {.name = "cmdOK", .left = 3360, .top = 2700, .width = 1095, .height = 375},
+    forms::CommandButton cmdOK{*this,
+                               {.name = "cmdOK", .left = 3360, .top = 2700, .width = 1095, .height = 375},
                                {.caption = "&Close", .isDefault = true}};
     forms::CommandButton cmdCancel{*this,
                                    {.name = "cmdCancel", .left = 4680, .top = 2700, .width = 1095, .height = 375},

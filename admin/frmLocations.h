@@ -28,18 +28,23 @@ public:
     /// The file part of a path: the text after the last separator, or the whole path.
     std::string GetName(const std::string& path);
 
-    forms::Frame fraField{*this, {.name = "fraField", .left = 120, .top = 120, .width = 5775, .height = 855},
+    forms::Frame fraField{*this,
+                          {.name = "fraField", .left = 120, .top = 120, .width = 5775, .height = 855},
                           {.caption = "Folder where Individual Field Settings are stored :"}};
     forms::TextBox txtFolder{fraField, {.name = "txtFolder", .left = 120, .top = 360, .width = 4455, .height = 315}};
     forms::CommandButton cmdBrowseFolder{
-        fraField, {.name = "cmdBrowseFolder", .left = 4680, .top = 360, .width = 975, .height = 315}, {.caption = "Browse"}};
-    forms::Frame fraUsers{*this, {.name = "fraUsers", .left = 120, .top = 1080, .width = 5775, .height = 855},
+        fraField,
+        {.name = "cmdBrowseFolder", .left = 4680, .top = 360, .width = 975, .height = 315},
+        {.caption = "Browse"}};
+    forms::Frame fraUsers{*this,
+                          {.name = "fraUsers", .left = 120, .top = 1080, .width = 5775, .height = 855},
                           {.caption = "Authorized Users File:"}};
     forms::TextBox txtUsersFile{fraUsers,
                                 {.name = "txtUsersFile", .left = 120, .top = 360, .width = 4455, .height = 315}};
-    forms::CommandButton cmdBrowse{fraUsers, {.name = "cmdBrowse", .left = 4680, .top = 360, .width = 975, .height = 315},
-                                   {.caption = "Browse"}};
-    forms::CommandButton cmdClose{*this, {.name = "cmdClose", .left = 3480, .top = 2100, .width = 1095, .height = 375},
+    forms::CommandButton cmdBrowse{
+        fraUsers, {.name = "cmdBrowse", .left = 4680, .top = 360, .width = 975, .height = 315}, {.caption = "Browse"}};
+    forms::CommandButton cmdClose{*this,
+                                  {.name = "cmdClose", .left = 3480, .top = 2100, .width = 1095, .height = 375},
                                   {.caption = "&OK", .isDefault = true}};
     forms::CommandButton cmdCancel{*this,
                                    {.name = "cmdCancel", .left = 4800, .top = 2100, .width = 1095, .height = 375},

@@ -56,9 +56,7 @@ protected:
         return joinPath(settingsFolder(), "Sales" + fieldId + ".dat");
     }
     /// Writes `Users.dat` with a [Sales] section holding the given lines.
-    void writeUsers(const std::string& lines) const {
-        corvane::test::writeBytes(usersFile(), "[Sales]\r\n" + lines);
-    }
+    void writeUsers(const std::string& lines) const { corvane::test::writeBytes(usersFile(), "[Sales]\r\n" + lines); }
     std::string usersText() const { return corvane::test::readBytes(usersFile()); }
 
     /// The "Rights" column of a user list, top to bottom.

@@ -118,8 +118,7 @@ TEST_F(Form1Fields, FailedLoadIsReportedAndLeavesThePanelUsable) {
     startExpanded();
     session.msgBox.expect(errorReportText(RuntimeError(vberr::TypeMismatch), "Form1: Sub cboFields_Click", 50));
     selectField("City");
-    session.msgBox.expect(
-        errorReportText(RuntimeError(vberr::InputPastEndOfFile), "Form1: Sub cboFields_Click", 50));
+    session.msgBox.expect(errorReportText(RuntimeError(vberr::InputPastEndOfFile), "Form1: Sub cboFields_Click", 50));
     selectField("Zip");
     EXPECT_FALSE(form().cmdSave.Enabled());
 

@@ -28,9 +28,9 @@ protected:
     bool placed(AuxPlace place, int16_t view) { return engine.auxCommands().isPlaced(place, view, "Corvane"); }
     size_t position(const std::string& member) {
         const auto& calls = injector.calls();
-        return static_cast<size_t>(std::find_if(calls.begin(), calls.end(),
-                                                [&](const sim::ActCall& call) { return call.member == member; }) -
-                                   calls.begin());
+        return static_cast<size_t>(
+            std::find_if(calls.begin(), calls.end(), [&](const sim::ActCall& call) { return call.member == member; }) -
+            calls.begin());
     }
 };
 
@@ -146,7 +146,8 @@ TEST_F(FrmIntegrate, YesRestartsActAndTheToolEndsAtTheSecondTick) {
 }
 
 TEST_F(FrmIntegrate, MissingAuxiliaryCommandsReportAtLoadAndAtEveryClick) {
-    injector.inject("ActFactory.CreateObject", sim::Fault::raising(vberr::CantCreateObject).onlyWith({"ACTOLE.AUXCMDS"}));
+    injector.inject("ActFactory.CreateObject",
+                    sim::Fault::raising(vberr::CantCreateObject).onlyWith({"ACTOLE.AUXCMDS"}));
     session.msgBox.expect(errorReportText(RuntimeError(vberr::CantCreateObject), "frmIntegrate: Sub Form_Load", 10));
     session.msgBox.expect(
         errorReportText(RuntimeError(vberr::ObjectVariableNotSet), "frmIntegrate: Sub chkScreen_Click", 10));

@@ -49,8 +49,8 @@ TEST_F(PopulateLists, FieldWhoseEntryRuleFailsIsLeftOutAndTheWalkGoesOn) {
 
 TEST_F(PopulateLists, CountBeyondTheLastFieldEndsWithTheFieldsFoundSoFar) {
     injector.returnValue("Fields.Count", int64_t{9});
-    session.msgBox.expect(errorReportText(RuntimeError(vberr::SubscriptOutOfRange),
-                                          "modPopulateACTLists: Sub Populate_cboFields", 20));
+    session.msgBox.expect(
+        errorReportText(RuntimeError(vberr::SubscriptOutOfRange), "modPopulateACTLists: Sub Populate_cboFields", 20));
     start();
     EXPECT_EQ(form().cboFields.ListCount(), 3);
 }
@@ -75,8 +75,8 @@ TEST_F(PopulateLists, FailureWhileAddingUsersKeepsTheUsersAddedSoFar) {
     start();
     ErrorReporter errors("Corvane", session.errorSink);
     injector.inject("Users.Name", sim::Fault::raising(vberr::AutomationError).onlyWith({"3"}));
-    session.msgBox.expect(errorReportText(RuntimeError(vberr::AutomationError),
-                                          "modPopulateACTLists: Sub Populate_lvwUsers", 20));
+    session.msgBox.expect(
+        errorReportText(RuntimeError(vberr::AutomationError), "modPopulateACTLists: Sub Populate_lvwUsers", 20));
     auto database = act::CreateObjectAs<act::Database>(factory, act::kDatabaseClass);
     database->OpenEx("");
     modPopulateACTLists::Populate_lvwUsers(form().lvwUsers, database->Users(), errors);
