@@ -19,6 +19,7 @@ namespace corvane::admin {
 /// controls and advances the clock instead. Everything passed in must outlive the program.
 class AdminProgram {
 public:
+    /// Fails with the factory's error when ACT!'s event control cannot be created.
     AdminProgram(forms::Runtime& runtime, act::ActFactory& factory, SettingsStore& settings);
     AdminProgram(const AdminProgram&) = delete;
     AdminProgram& operator=(const AdminProgram&) = delete;

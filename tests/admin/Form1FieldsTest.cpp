@@ -139,15 +139,6 @@ TEST_F(Form1Fields, SaveIntoAMissingFolderIsReportedAndKeepsTheChanges) {
     EXPECT_FALSE(std::filesystem::exists(usersFile()));
 }
 
-TEST_F(Form1Fields, BlankListWithoutEditingStillLeavesAFileOfFlags) {
-    writeBytes(fieldFile("7"), "OnlyFromDropdown=0\r\nAllowEditing=0\r\nNorth\r\n");
-    startExpanded();
-    selectField("City");
-    form().rtfData.setText("   ");
-    session.user.click(form().cmdSave);
-    EXPECT_EQ(readBytes(fieldFile("7")), "OnlyFromDropdown=0\r\nAllowEditing=0\r\n\r\n");
-}
-
 TEST_F(Form1Fields, CloseAsksAboutTheChangedFieldBeforeWritingTheGlobalLists) {
     writeUsers("GlobalF=AA\r\nGlobal=AA\r\n");
     startExpanded();

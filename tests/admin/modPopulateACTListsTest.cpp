@@ -1,8 +1,6 @@
 #include "tests/admin/AdminFixture.h"
 
-#include "admin/modPopulateACTLists.h"
 #include "common/ErrorReport.h"
-#include "sim/act/SimFactory.h"
 
 namespace corvane::admin::test {
 
@@ -69,18 +67,6 @@ TEST_F(PopulateLists, BothUserListsHoldEveryUserKeyedByPosition) {
         EXPECT_EQ(keys, (std::vector<std::string>{"U1", "U2", "U3", "U4"}));
         EXPECT_EQ(names, (std::vector<std::string>{"Dana", "Sam", "Alex", "Sam"}));
     }
-}
-
-TEST_F(PopulateLists, FailureWhileAddingUsersKeepsTheUsersAddedSoFar) {
-    start();
-    ErrorReporter errors("Corvane", session.errorSink);
-    injector.inject("Users.Name", sim::Fault::raising(vberr::AutomationError).onlyWith({"3"}));
-    session.msgBox.expect(
-        errorReportText(RuntimeError(vberr::AutomationError), "modPopulateACTLists: Sub Populate_lvwUsers", 20));
-    auto database = act::CreateObjectAs<act::Database>(factory, act::kDatabaseClass);
-    database->OpenEx("");
-    modPopulateACTLists::Populate_lvwUsers(form().lvwUsers, database->Users(), errors);
-    EXPECT_EQ(form().lvwUsers.ListItems().Count(), 2);
 }
 
 } // namespace corvane::admin::test
