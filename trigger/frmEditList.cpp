@@ -5,11 +5,14 @@
 #include "common/VbConvert.h"
 #include "forms/Runtime.h"
 #include "trigger/SettingsPaths.h"
+#include "trigger/SortedItems.h"
 #include "trigger/frmAdd.h"
 #include "trigger/frmMain.h"
 #include "trigger/frmModify.h"
 
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace corvane::trigger {
 
@@ -75,7 +78,10 @@ void frmEditList::Load_List() {
         at(50);
         iAllowEditing = editorFlag(reader.nextLine(), kAllowEditingPrefix);
         at(60);
-        reader.readItems([&](std::string_view item) { lstItems.AddItem(std::string(item)); });
+        std::vector<std::string> items;
+        reader.readItems([&](std::string_view item) { items.emplace_back(item); });
+        at(70);
+        addItemsSorted(lstItems, std::move(items));
     });
 }
 

@@ -8,10 +8,13 @@
 #include "forms/Runtime.h"
 #include "trigger/Module1.h"
 #include "trigger/SettingsPaths.h"
+#include "trigger/SortedItems.h"
 #include "trigger/frmEditList.h"
 #include "trigger/modKeyboardHook.h"
 
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace corvane::trigger {
 
@@ -239,10 +242,11 @@ int32_t frmMain::Load_List(int16_t fieldNumber) {
         at(50);
         bAllowEditing = triggerFlag(reader.nextLine(), kAllowEditingPrefix);
         at(60);
-        reader.readItems([&](std::string_view item) {
-            lstNewValue.AddItem(std::string(item));
-            ++count;
-        });
+        std::vector<std::string> items;
+        reader.readItems([&](std::string_view item) { items.emplace_back(item); });
+        at(70);
+        count = static_cast<int32_t>(items.size());
+        addItemsSorted(lstNewValue, std::move(items));
     });
     return count;
 }
