@@ -28,6 +28,12 @@ bool ListControl::lessIgnoringCase(const std::string& a, const std::string& b) {
                                         [](char x, char y) { return lower(x) < lower(y); });
 }
 
+std::string ListControl::sortKey(const std::string& text) {
+    std::string key(text.size(), '\0');
+    std::transform(text.begin(), text.end(), key.begin(), [](char c) { return static_cast<char>(lower(c)); });
+    return key;
+}
+
 ListControl::Item& ListControl::at(int32_t index) {
     if (index < 0 || index >= ListCount()) {
         throw RuntimeError(kInvalidPropertyArrayIndex, "Invalid property array index");

@@ -6,10 +6,19 @@
 namespace corvane::trigger {
 
 void addItemsSorted(forms::ListControl& list, std::vector<std::string> items) {
-    std::stable_sort(items.begin(), items.end(), forms::ListControl::lessIgnoringCase);
-    // In order already: each item belongs at the end, which spares the list its search.
+    struct Keyed {
+        std::string key;
+        std::string text;
+    };
+    std::vector<Keyed> keyed;
+    keyed.reserve(items.size());
     for (std::string& item : items) {
-        list.AddItem(std::move(item), list.ListCount());
+        keyed.push_back({forms::ListControl::sortKey(item), std::move(item)});
+    }
+    std::stable_sort(keyed.begin(), keyed.end(), [](const Keyed& a, const Keyed& b) { return a.key < b.key; });
+    // In order already: each item belongs at the end, which spares the list its search.
+    for (Keyed& item : keyed) {
+        list.AddItem(std::move(item.text), list.ListCount());
     }
 }
 
