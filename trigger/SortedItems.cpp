@@ -1,6 +1,7 @@
 #include "trigger/SortedItems.h"
 
 #include <algorithm>
+#include <string_view>
 #include <utility>
 
 namespace corvane::trigger {
@@ -20,6 +21,14 @@ void addItemsSorted(forms::ListControl& list, std::vector<std::string> items) {
     for (Keyed& item : keyed) {
         list.AddItem(std::move(item.text), list.ListCount());
     }
+}
+
+int32_t addFileItemsSorted(forms::ListControl& list, FieldSettingsReader& reader) {
+    std::vector<std::string> items;
+    reader.readItems([&](std::string_view item) { items.emplace_back(item); });
+    const auto count = static_cast<int32_t>(items.size());
+    addItemsSorted(list, std::move(items));
+    return count;
 }
 
 } // namespace corvane::trigger

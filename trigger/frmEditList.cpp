@@ -11,8 +11,6 @@
 #include "trigger/frmModify.h"
 
 #include <string_view>
-#include <utility>
-#include <vector>
 
 namespace corvane::trigger {
 
@@ -78,10 +76,7 @@ void frmEditList::Load_List() {
         at(50);
         iAllowEditing = editorFlag(reader.nextLine(), kAllowEditingPrefix);
         at(60);
-        std::vector<std::string> items;
-        reader.readItems([&](std::string_view item) { items.emplace_back(item); });
-        at(70);
-        addItemsSorted(lstItems, std::move(items));
+        addFileItemsSorted(lstItems, reader);
     });
 }
 

@@ -13,8 +13,6 @@
 #include "trigger/modKeyboardHook.h"
 
 #include <string_view>
-#include <utility>
-#include <vector>
 
 namespace corvane::trigger {
 
@@ -242,11 +240,7 @@ int32_t frmMain::Load_List(int16_t fieldNumber) {
         at(50);
         bAllowEditing = triggerFlag(reader.nextLine(), kAllowEditingPrefix);
         at(60);
-        std::vector<std::string> items;
-        reader.readItems([&](std::string_view item) { items.emplace_back(item); });
-        at(70);
-        count = static_cast<int32_t>(items.size());
-        addItemsSorted(lstNewValue, std::move(items));
+        count = addFileItemsSorted(lstNewValue, reader);
     });
     return count;
 }

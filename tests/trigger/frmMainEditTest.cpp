@@ -138,6 +138,19 @@ TEST_F(frmMainEdit, PickingAnItemClosesTheListAndIsWritten) {
     EXPECT_EQ(writes(), (Writes{{"15", "Prospect"}}));
 }
 
+TEST_F(frmMainEdit, EnterInTheListEndsTheEditLikeEnterInTheBox) {
+    writeList(kFreeWithEditing + "Prospect\r\n");
+    start();
+    session.user.click(form().cmdDD);
+    session.user.pick(form().lstNewValue, 0);
+    session.user.pressKey(form().lstNewValue, 13);
+    EXPECT_EQ(injector.callsTo("Views.Create").size(), 2u);
+    ASSERT_EQ(session.keys.sent().size(), 1u);
+    EXPECT_EQ(session.keys.sent()[0].keys, "{ENTER}");
+    tick();
+    EXPECT_EQ(writes(), (Writes{{"15", "Prospect"}}));
+}
+
 TEST_F(frmMainEdit, TheTimerWaitsWhileTheListDropsDown) {
     writeList(kFreeWithEditing + "a\r\n");
     start();

@@ -80,7 +80,9 @@ INSTANTIATE_TEST_SUITE_P(
 class frmMainStartUp : public TriggerTest {};
 
 TEST_F(frmMainStartUp, TalksToActInOrderAndShowsTheBorderlessValueForm) {
+    memorySettings.Save(kAppName, kSettingsSection, "End", "1");
     start();
+    EXPECT_FALSE(memorySettings.stored("End").has_value());
     std::vector<std::string> members;
     for (const sim::ActCall& call : injector.calls()) {
         if (call.member != "EventControl.PumpEvents" && call.member != "EventControl.SetEventSink") {
