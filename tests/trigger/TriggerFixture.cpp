@@ -4,30 +4,23 @@
 #include "common/Paths.h"
 #include "sim/demo/DemoDatabase.h"
 #include "sim/engine/ActState.h"
-#include "sim/engine/ContactStore.h"
 
 #include <chrono>
 #include <filesystem>
 
 namespace corvane::trigger::test {
 
-namespace {
-forms::headless::AppFacts triggerFacts(const corvane::test::TempDir& dir) {
-    return {.path = dir.path().string(), .exeName = "CorvaneEditMode", .title = "Corvane Edit Mode"};
-}
-} // namespace
-
-TriggerTest::TriggerTest() : session(triggerFacts(dir)) {
+TriggerTest::TriggerTest()
+    : session({.path = dir.path().string(), .exeName = "CorvaneEditMode", .title = "Corvane Edit Mode"}) {
     session.failures.setHandler([](const std::string& message) { ADD_FAILURE() << message; });
     sim::loadDemoDatabase(engine, joinPath("Data", "Sales.dbf"));
-    engine.state().setFocusField(kField);
-    actWindow = session.windows.addWindow(kActThread, "ACT", {0, 0, 1024, 768});
-    fieldWindow = session.windows.addWindow(kActThread, "Edit", {100, 300, 300, 320});
-    session.windows.setFocus(kActThread, fieldWindow);
+    engine.state().setFocusField(15);
+    actWindow = session.windows.addWindow(7, "ACT", {0, 0, 1024, 768});
+    session.windows.setFocus(7, session.windows.addWindow(7, "Edit", {100, 300, 300, 320}));
     session.windows.bringToFront(actWindow);
-    engine.setForegroundListener([this](int16_t) { session.windows.bringToFront(actWindow); });
-    std::filesystem::create_directory(settingsFolder());
-    writeUsers("[Sales]\r\nGlobalF=" + std::string(kUserId) + "\r\n");
+    engine.setForegroundListener([this](int16_t) { leave(); });
+    std::filesystem::create_directory(dir.file("Settings"));
+    writeUsers("[Sales]\r\nGlobalF=" + kUserId + "\r\n");
 }
 
 void TriggerTest::start() {
@@ -39,45 +32,17 @@ void TriggerTest::tick(int count) {
     session.advance(std::chrono::milliseconds(100 * count));
 }
 
-std::string TriggerTest::settingsFolder() const {
-    return dir.file("Settings");
+std::string TriggerTest::settingsFile(const std::string& name) const {
+    return joinPath(dir.file("Settings"), name);
 }
 
-void TriggerTest::writeUsers(const std::string& content) {
-    corvane::test::writeBytes(joinPath(settingsFolder(), "Users.dat"), content);
-}
-
-void TriggerTest::removeUsers() {
-    std::filesystem::remove(joinPath(settingsFolder(), "Users.dat"));
-}
-
-std::string TriggerTest::listFile() const {
-    return joinPath(settingsFolder(), "Sales15.dat");
-}
-
-void TriggerTest::writeList(const std::string& content) {
-    corvane::test::writeBytes(listFile(), content);
-}
-
-std::string TriggerTest::fieldValue() {
-    return engine.contacts().value(1, kField);
-}
-
-void TriggerTest::setFieldValue(const std::string& value) {
-    engine.contacts().setValue(1, kField, value);
-}
-
-std::vector<std::vector<std::string>> TriggerTest::writes() const {
-    std::vector<std::vector<std::string>> result;
+std::vector<std::string> TriggerTest::writes() const {
+    std::vector<std::string> values;
     for (const sim::ActCall& call : injector.callsTo("View.SetField")) {
-        result.push_back(call.arguments);
+        EXPECT_EQ(call.arguments.at(0), "15");
+        values.push_back(call.arguments.at(1));
     }
-    return result;
-}
-
-const forms::MsgBoxRequest& TriggerTest::lastBox() const {
-    static const forms::MsgBoxRequest none;
-    return session.msgBox.shown().empty() ? none : session.msgBox.shown().back();
+    return values;
 }
 
 std::string TriggerTest::errorReport(int number, std::string_view label, int line) {
