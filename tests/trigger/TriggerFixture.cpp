@@ -45,6 +45,10 @@ std::vector<std::string> TriggerTest::writes() const {
     return values;
 }
 
+forms::MsgBoxRequest TriggerTest::lastBox() const {
+    return session.msgBox.shown().empty() ? forms::MsgBoxRequest{} : session.msgBox.shown().back();
+}
+
 std::string TriggerTest::errorReport(int number, std::string_view label, int line) {
     return errorReportText(RuntimeError(number), label, line);
 }

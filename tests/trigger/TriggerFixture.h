@@ -45,7 +45,8 @@ protected:
     std::string list() const { return corvane::test::readBytes(settingsFile("Sales15.dat")); }
     /// The values of every `SetField` ACT! received for field 15.
     std::vector<std::string> writes() const;
-    const forms::MsgBoxRequest& lastBox() const { return session.msgBox.shown().back(); }
+    /// The last message box shown; an empty one when none was.
+    forms::MsgBoxRequest lastBox() const;
     static std::string errorReport(int number, std::string_view label, int line);
 
     corvane::test::TempDir dir;

@@ -13,6 +13,7 @@ struct Decision {
     std::string keys; // of the section [Sales]
     std::string startValue;
     bool refused;
+    friend void PrintTo(const Decision& decision, std::ostream* os) { *os << decision.name; }
 };
 
 class RightsDecision : public TriggerTest, public ::testing::WithParamInterface<Decision> {};
