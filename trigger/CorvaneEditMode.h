@@ -18,12 +18,12 @@ namespace corvane::trigger {
 ///
 ///     CorvaneEditMode trigger(runtime, factory, settings, windows);
 ///     trigger.start();
-///     return backend.exec(); // the message loop, until the runtime reports the program ended
+///     // then the backend's message loop, until the backend hears `programEnded` (`runtime.ended()`)
 ///
-/// `start` returns once start-up is over: the value form is shown, or the run has already ended
-/// (`runtime.ended()`), e.g. after a refusal. From then on the message loop delivers the timer ticks,
-/// keys and ACT!'s events that finish the run. Error reports carry the App service's title
-/// ("Corvane Edit Mode").
+/// `start` returns once start-up is over: the value form is shown, or the run has already ended,
+/// e.g. after a refusal (the loop then has nothing to do). The message loop delivers the timer ticks,
+/// keys and ACT!'s events that finish the run; it must call `Runtime::processEvents` at least every
+/// 100 ms. Error reports carry the App service's title ("Corvane Edit Mode").
 class CorvaneEditMode {
 public:
     /// Every piece must outlive this object.

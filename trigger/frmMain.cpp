@@ -32,6 +32,12 @@ constexpr std::string_view kNoUsersFile =
     "Please contact your database administrator or run Corvane and check the Settings Locations under the "
     "Options menu.";
 
+/// Sets a flag back to false when the scope ends, also when it ends by a failure.
+struct ClearOnExit {
+    bool& flag;
+    ~ClearOnExit() { flag = false; }
+};
+
 /// Height of the open drop-down list for its number of items; the steps are uneven on purpose.
 int32_t dropDownHeight(int32_t itemCount) {
     switch (itemCount) {
@@ -247,6 +253,8 @@ int32_t frmMain::Load_List(int16_t fieldNumber) {
 
 void frmMain::Drop_Down_List() {
     bBusy = true;
+    // Cleared however this ends: a timer held off for good would leave the edit without an end.
+    const ClearOnExit ready{bBusy};
     lstNewValue.setWidth(Width() - 10);
     lstNewValue.setTop(txtNewValue.Height());
     lstNewValue.setHeight(dropDownHeight(iListCount));
@@ -261,7 +269,6 @@ void frmMain::Drop_Down_List() {
         setHeight(lstNewValue.Height() + txtNewValue.Height());
     }
     txtNewValue.SetFocus();
-    bBusy = false;
 }
 
 void frmMain::Select_Default() {
@@ -340,6 +347,7 @@ void frmMain::enterPressed() {
 
 void frmMain::cmdEditList_Click() {
     bEditingList = true;
+    const ClearOnExit closed{bEditingList};
     WriteData();
     {
         frmEditList editor(runtime(), services_, *this);
@@ -348,7 +356,6 @@ void frmMain::cmdEditList_Click() {
     if (!sEditChosen.empty()) {
         txtNewValue.setText(sEditChosen);
     }
-    bEditingList = false;
 }
 
 void frmMain::tmr1_Timer() {
