@@ -1,7 +1,7 @@
 #include "admin/Form1.h"
 
 #include "admin/Module1.h"
-#include "admin/SettingsPaths.h"
+#include "common/SettingsPaths.h"
 #include "admin/ShellOpen.h"
 #include "admin/modListView_w_Combo.h"
 #include "admin/modPopulateACTLists.h"

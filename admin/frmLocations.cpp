@@ -1,7 +1,7 @@
 #include "admin/frmLocations.h"
 
 #include "admin/ModSHBrowse.h"
-#include "admin/SettingsPaths.h"
+#include "common/SettingsPaths.h"
 #include "common/Paths.h"
 
 namespace corvane::admin {

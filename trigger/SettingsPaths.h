@@ -11,9 +11,6 @@
 /// location changed in the administration tool holds from the next read on.
 namespace corvane::trigger::SettingsPaths {
 
-/// "ListPath", by default the program's folder followed by the separator and "Settings".
-std::string listFolder(SettingsStore& settings, forms::App& app);
-
 /// "UsersPath", by default the program's folder followed by "Settings" and "Users.dat".
 std::string usersFile(SettingsStore& settings, forms::App& app);
 

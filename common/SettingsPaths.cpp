@@ -1,8 +1,8 @@
-#include "admin/SettingsPaths.h"
+#include "common/SettingsPaths.h"
 
 #include "common/Paths.h"
 
-namespace corvane::admin {
+namespace corvane {
 
 std::string defaultListPath(const std::string& programFolder) {
     return joinPath(programFolder, "Settings");
@@ -20,4 +20,4 @@ std::string readUsersPath(const SettingsStore& settings, const std::string& prog
     return settings.Get(kAppName, kSettingsSection, "UsersPath", defaultUsersPath(programFolder));
 }
 
-} // namespace corvane::admin
+} // namespace corvane

@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace corvane::admin {
+namespace corvane {
 
 /// The settings folder's default: the program's folder followed by "Settings".
 std::string defaultListPath(const std::string& programFolder);
@@ -16,4 +16,4 @@ std::string readListPath(const SettingsStore& settings, const std::string& progr
 /// "UsersPath" as stored, or its default.
 std::string readUsersPath(const SettingsStore& settings, const std::string& programFolder);
 
-} // namespace corvane::admin
+} // namespace corvane
