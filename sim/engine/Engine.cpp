@@ -6,7 +6,7 @@ namespace corvane::sim {
 
 Engine::Engine(const std::string& file)
     : connection_(file), state_(connection_), fields_(connection_), users_(connection_), contacts_(connection_),
-      auxCommands_(connection_), events_(connection_), commands_(connection_) {
+      auxCommands_(connection_), events_(connection_), commands_(connection_), desktop_(connection_) {
     createSchema(connection_);
 }
 

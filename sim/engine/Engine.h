@@ -4,6 +4,7 @@
 #include "sim/engine/AuxCommandStore.h"
 #include "sim/engine/CommandLog.h"
 #include "sim/engine/ContactStore.h"
+#include "sim/engine/DesktopStore.h"
 #include "sim/engine/EventLog.h"
 #include "sim/engine/FieldStore.h"
 #include "sim/engine/UserStore.h"
@@ -38,6 +39,8 @@ public:
     AuxCommandStore& auxCommands() { return auxCommands_; }
     EventLog& events() { return events_; }
     CommandLog& commands() { return commands_; }
+    /// What the desktop's window system would tell the programs about each other.
+    DesktopStore& desktop() { return desktop_; }
     SqliteConnection& connection() { return connection_; }
 
     /// Closes the open database: `OnDatabaseClose` is raised. Nothing happens when none is open.
@@ -64,6 +67,7 @@ private:
     AuxCommandStore auxCommands_;
     EventLog events_;
     CommandLog commands_;
+    DesktopStore desktop_;
     ForegroundListener foregroundListener_;
 };
 

@@ -72,6 +72,33 @@ CREATE TABLE IF NOT EXISTS events (
     kind INTEGER NOT NULL,
     argument INTEGER NOT NULL DEFAULT 0
 );
+
+CREATE TABLE IF NOT EXISTS desktop_windows (
+    handle INTEGER PRIMARY KEY AUTOINCREMENT,
+    owner INTEGER NOT NULL,
+    thread INTEGER NOT NULL,
+    class_name TEXT NOT NULL,
+    left INTEGER NOT NULL,
+    top INTEGER NOT NULL,
+    right INTEGER NOT NULL,
+    bottom INTEGER NOT NULL
+);
+
+CREATE TABLE IF NOT EXISTS desktop_state (
+    id INTEGER PRIMARY KEY CHECK (id = 1),
+    act_window INTEGER NOT NULL DEFAULT 0,
+    act_focus INTEGER NOT NULL DEFAULT 0,
+    foreground INTEGER NOT NULL DEFAULT 0,
+    foreground_owner INTEGER NOT NULL DEFAULT 0,
+    foreground_seq INTEGER NOT NULL DEFAULT 0
+);
+INSERT OR IGNORE INTO desktop_state (id) VALUES (1);
+
+CREATE TABLE IF NOT EXISTS desktop_keys (
+    seq INTEGER PRIMARY KEY AUTOINCREMENT,
+    owner INTEGER NOT NULL,
+    code INTEGER NOT NULL CHECK (code BETWEEN 0 AND 255)
+);
 )sql";
 
 } // namespace
