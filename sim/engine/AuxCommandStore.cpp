@@ -39,6 +39,16 @@ bool AuxCommandStore::isPlaced(AuxPlace place, int16_t view, const std::string& 
         .has_value();
 }
 
+std::vector<std::string> AuxCommandStore::placedIn(AuxPlace place, int16_t view) {
+    auto row = connection_.prepare("SELECT name FROM aux_placements WHERE place = ? AND view = ? ORDER BY rowid");
+    row.bindAll(static_cast<int64_t>(place), int64_t{view});
+    std::vector<std::string> names;
+    while (row.step()) {
+        names.push_back(row.text(0));
+    }
+    return names;
+}
+
 void AuxCommandStore::setPlaced(AuxPlace place, int16_t view, const std::string& name, bool placed) {
     const char* sql = placed ? "INSERT OR IGNORE INTO aux_placements (name, place, view) VALUES (?, ?, ?)"
                              : "DELETE FROM aux_placements WHERE name = ? AND place = ? AND view = ?";

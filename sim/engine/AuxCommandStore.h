@@ -40,6 +40,8 @@ public:
     /// Removes the command and all its placements.
     void remove(const std::string& name);
     bool isPlaced(AuxPlace place, int16_t view, const std::string& name);
+    /// Names of the commands placed there, in the order they were placed.
+    std::vector<std::string> placedIn(AuxPlace place, int16_t view);
     /// Puts the defined command on (or takes it off) that view's toolbar or Tools menu.
     void setPlaced(AuxPlace place, int16_t view, const std::string& name, bool placed);
 

@@ -46,6 +46,14 @@ void DesktopStore::removeWindowsOf(int64_t owner) {
     });
 }
 
+void DesktopStore::clear() {
+    connection_.transaction([&] {
+        connection_.exec("DELETE FROM desktop_windows; DELETE FROM desktop_keys; "
+                         "UPDATE desktop_state SET act_window = 0, act_focus = 0, foreground = 0, "
+                         "foreground_owner = 0, foreground_seq = foreground_seq + 1;");
+    });
+}
+
 void DesktopStore::setActWindow(int32_t handle) {
     connection_.execute("UPDATE desktop_state SET act_window = ?", int64_t{handle});
 }

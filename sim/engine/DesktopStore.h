@@ -51,6 +51,10 @@ public:
     /// where they were among them.
     void removeWindowsOf(int64_t owner);
 
+    /// Empties the desktop: no windows, nothing in front, no keystrokes. A new ACT! starts so, whatever
+    /// an ACT! that was killed left behind.
+    void clear();
+
     /// Makes the window ACT!'s main window (0: ACT! shows none).
     void setActWindow(int32_t handle);
     std::optional<DesktopWindow> actWindow();

@@ -84,6 +84,13 @@ TEST(DesktopStore, ProgramThatEndsTakesItsWindowsAndTheForegroundWithIt) {
     EXPECT_FALSE(desktop.actFocus());
     EXPECT_EQ(desktop.foreground().owner, 0);
     EXPECT_TRUE(desktop.window(other));
+
+    desktop.sendToForeground("x");
+    desktop.setForeground(other, kTrigger);
+    desktop.clear();
+    EXPECT_FALSE(desktop.window(other));
+    EXPECT_EQ(desktop.foreground().owner, 0);
+    EXPECT_EQ(desktop.takeKeysFor(0), "");
 }
 
 TEST(DesktopStore, OtherProcessesSeeTheDesktopThroughTheSharedFile) {

@@ -50,6 +50,17 @@ TEST_F(SimAuxCommandsTest, PlacementsArePerViewAndPlace) {
     EXPECT_EQ(aux.AuxCommandExists("Corvane"), 1); // removing a placement keeps the command
 }
 
+TEST_F(SimAuxCommandsTest, ActsimListsWhatIsPlacedInEachView) {
+    addLauncher();
+    aux.AddAuxCommand("Other", "/bin/true", "/bin", "Other", "", "", "", 1);
+    aux.AddAuxCommandToToolbar(1, "Other");
+    aux.AddAuxCommandToToolbar(1, "Corvane");
+    aux.AddAuxCommandToToolsMenu(3, "Corvane");
+    EXPECT_EQ(engine.auxCommands().placedIn(AuxPlace::Toolbar, 1), (std::vector<std::string>{"Other", "Corvane"}));
+    EXPECT_EQ(engine.auxCommands().placedIn(AuxPlace::ToolsMenu, 3), std::vector<std::string>{"Corvane"});
+    EXPECT_TRUE(engine.auxCommands().placedIn(AuxPlace::ToolsMenu, 1).empty());
+}
+
 TEST_F(SimAuxCommandsTest, UndefinedCommandsAndBadViewsAreRefused) {
     EXPECT_NE(aux.AddAuxCommandToToolbar(1, "Corvane"), 0);
     EXPECT_NE(aux.RemoveAuxCommandFromToolsMenu(1, "Corvane"), 0);
