@@ -20,6 +20,7 @@ FieldForm::FieldForm(std::vector<FieldDefinition> fields, QWidget* parent)
     for (const FieldDefinition& field : fields_) {
         auto* edit = new QLineEdit(this);
         edit->setReadOnly(field.entryRule == kProtectedEntryRule);
+        edit->setObjectName(QString("field%1").arg(field.number));
         edit->setMinimumWidth(260);
         const int16_t number = field.number;
         connect(edit, &QLineEdit::textEdited, this, [this, number](const QString& text) {

@@ -15,7 +15,7 @@ namespace corvane::sim::actsim {
 
 /// The current contact's fields as labels and line edits, in the order of the field list. A
 /// protected field (entry rule 3) is read-only here: it changes only through `SetField`, which the
-/// trigger calls.
+/// trigger calls. Each line edit is named "field" and its field number.
 class FieldForm : public QWidget {
 public:
     explicit FieldForm(std::vector<FieldDefinition> fields, QWidget* parent = nullptr);
