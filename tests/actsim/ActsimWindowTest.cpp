@@ -4,7 +4,6 @@
 #include "common/Paths.h"
 #include "tests/support/TempDir.h"
 
-#include <QApplication>
 #include <QLineEdit>
 #include <QTest>
 #include <QToolBar>
@@ -24,14 +23,6 @@ constexpr int64_t kActsim = 4100;
 /// start, with its arguments, in "<name>.ran".
 class ActsimWindowTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char name[] = "actsim_tests";
-        static char* argv[] = {name, nullptr};
-        static QApplication application(argc, argv);
-    }
-
     ActsimWindowTest() {
         stub("CorvaneEditMode");
         stub("Corvane");
