@@ -47,12 +47,14 @@ ActsimWindow::ActsimWindow(Engine& engine, int64_t processId, QString programFol
     engine_.desktop().setActWindow(desktopWindow_);
     showContact();
     refreshCommands();
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { focusMoved(now); });
+    focusWatch_ = connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { focusMoved(now); });
     connect(&poller_, &QTimer::timeout, this, [this] { poll(); });
     poller_.start(kPollMs);
 }
 
 ActsimWindow::~ActsimWindow() {
+    // Taking the widgets down moves the focus; this window must no longer hear of it.
+    disconnect(focusWatch_);
     try {
         engine_.desktop().removeWindowsOf(processId_);
     } catch (const RuntimeError&) {

@@ -65,6 +65,7 @@ private:
     std::vector<std::string> toolbarShown_;
     std::vector<std::string> toolsShown_;
     QTimer poller_;
+    QMetaObject::Connection focusWatch_;
 };
 
 } // namespace corvane::sim::actsim
