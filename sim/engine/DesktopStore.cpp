@@ -103,6 +103,9 @@ Foreground DesktopStore::foreground() {
 void DesktopStore::sendToForeground(const std::string& keys) {
     connection_.transaction([&] {
         const int64_t owner = foreground().owner;
+        if (owner == 0) {
+            return; // with nothing in front the keys go nowhere
+        }
         for (char key : keys) {
             connection_.execute("INSERT INTO desktop_keys (owner, code) VALUES (?, ?)", owner,
                                 int64_t{static_cast<unsigned char>(key)});

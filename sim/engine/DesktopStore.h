@@ -68,7 +68,8 @@ public:
     void setForeground(int32_t window, int64_t owner);
     Foreground foreground();
 
-    /// Queues keystrokes for the program that owns the foreground window now.
+    /// Queues keystrokes for the program that owns the foreground window now; with no program in
+    /// front they are lost.
     void sendToForeground(const std::string& keys);
     /// Takes the keystrokes queued for the program, oldest first.
     std::string takeKeysFor(int64_t owner);

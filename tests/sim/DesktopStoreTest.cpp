@@ -45,6 +45,8 @@ TEST(DesktopStore, FocusedControlBelongsToActsWindowAndReplacesTheFormerOne) {
 TEST(DesktopStore, KeysGoToTheProgramInFrontWhenSentAndAreTakenOnce) {
     Engine engine(":memory:");
     auto& desktop = engine.desktop();
+    desktop.sendToForeground("lost");
+    EXPECT_EQ(desktop.takeKeysFor(0), "");
     desktop.setForeground(0, kTrigger);
     desktop.sendToForeground("ab\b");
     desktop.setForeground(7, kActsim);
