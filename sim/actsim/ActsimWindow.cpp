@@ -46,6 +46,7 @@ ActsimWindow::ActsimWindow(Engine& engine, int64_t processId, QString programFol
     desktopWindow_ = engine_.desktop().addWindow(processId_, static_cast<int32_t>(processId_), kWindowClass, {});
     engine_.desktop().setActWindow(desktopWindow_);
     showContact();
+    showLoggedInUser();
     refreshCommands();
     focusWatch_ = connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { focusMoved(now); });
     connect(&poller_, &QTimer::timeout, this, [this] { poll(); });
@@ -91,7 +92,6 @@ QWidget* ActsimWindow::buildCentre() {
     for (const UserRecord& user : engine_.users().all()) {
         users_->addItem(QString::fromLatin1(user.name.c_str()), int(user.position));
     }
-    users_->setCurrentIndex(users_->findData(int(engine_.state().loggedInUser().value_or(0))));
     connect(users_, &QComboBox::activated, this, [this](int index) {
         engine_.state().setLoggedInUser(static_cast<int16_t>(users_->itemData(index).toInt()));
     });
@@ -146,6 +146,7 @@ void ActsimWindow::poll() {
             return;
         }
         showContact();
+        showLoggedInUser();
         applyKeystrokes();
         refreshCommands();
         const Foreground front = engine_.desktop().foreground();
@@ -169,6 +170,13 @@ void ActsimWindow::showContact() {
     position_->setText(at == ids.end() ? QString("No contact")
                                        : QString("Contact %1 of %2").arg(at - ids.begin() + 1).arg(ids.size()));
     fields_->showValues([&](int16_t number) { return contact ? engine_.contacts().value(*contact, number) : ""; });
+}
+
+void ActsimWindow::showLoggedInUser() {
+    const int index = users_->findData(int(engine_.state().loggedInUser().value_or(0)));
+    if (index != users_->currentIndex()) {
+        users_->setCurrentIndex(index);
+    }
 }
 
 void ActsimWindow::moveContact(int step) {

@@ -42,6 +42,7 @@ private:
     QWidget* buildCentre();
     void poll();
     void showContact();
+    void showLoggedInUser();
     void moveContact(int step);
     void focusMoved(QWidget* now);
     void enterField(QLineEdit& edit, const FieldDefinition& field);

@@ -4,6 +4,7 @@
 #include "common/Paths.h"
 #include "tests/support/TempDir.h"
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
 #include <QToolBar>
@@ -85,16 +86,18 @@ TEST_F(ActsimWindowTest, EnteringAProtectedFieldTellsTheDesktopAndStartsTheTrigg
     EXPECT_TRUE(field(15).isReadOnly());
 }
 
-TEST_F(ActsimWindowTest, ValuesWrittenElsewhereShowAndKeystrokesTypeAndMoveOn) {
+TEST_F(ActsimWindowTest, ChangesByOtherProgramsShowAndKeystrokesTypeAndMoveOn) {
     enter(7);
     program.desktop().sendToForeground("xy\b");
     poll();
     EXPECT_EQ(program.contacts().value(1, 7), "Seattlex");
 
     program.contacts().setValue(1, 15, "Written");
+    program.state().setLoggedInUser(6);
     program.desktop().sendToForeground("\t");
     poll();
     EXPECT_EQ(field(15).text(), "Written");
+    EXPECT_EQ(window.findChild<QComboBox*>()->currentText(), "Lee Brennan");
     EXPECT_EQ(program.state().focusField(), 8) << "Tab moves on to the next field, as Enter does";
 }
 
