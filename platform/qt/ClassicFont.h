@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QFont>
+
+namespace corvane::forms::qt {
+
+/// The face of classic dialogs: an 8-point sans-serif (DejaVu Sans 8 pt matches the 13-pixel line of
+/// the classic 8.25-point face). Other sizes scale with it.
+struct ClassicFont {
+    static constexpr double kDesignPoints = 8.25;
+    static constexpr double kShownPoints = 8.0;
+
+    static QFont ofSize(double designPoints) {
+        QFont font(QStringLiteral("DejaVu Sans"));
+        font.setPointSizeF(designPoints * kShownPoints / kDesignPoints);
+        return font;
+    }
+    static QFont standard() { return ofSize(kDesignPoints); }
+};
+
+} // namespace corvane::forms::qt
