@@ -1,0 +1,21 @@
+#pragma once
+
+#include "forms/Form.h"
+
+#include <QImage>
+
+#include <string>
+
+class QWidget;
+
+namespace corvane::forms::qt::test {
+
+/// A picture of a form's window as the desktop would show it: the offscreen window has no frame, so
+/// a classic frame and caption bar are drawn around the window's own picture (none for a borderless
+/// form).
+QImage screenshot(Form& form, QWidget& window);
+
+/// Saves the picture as `name`.png in the build tree's screenshot folder; returns the file's path.
+std::string saveScreenshot(const QImage& image, const std::string& name);
+
+} // namespace corvane::forms::qt::test
