@@ -55,6 +55,9 @@ public:
 
     /// Case-insensitive order of a sorted list.
     static bool lessIgnoringCase(const std::string& a, const std::string& b);
+    /// A key whose plain byte order is that order: `lessIgnoringCase(a, b)` is `sortKey(a) < sortKey(b)`.
+    /// Sorting many items by their keys spares folding each character at every comparison.
+    static std::string sortKey(const std::string& text);
 
 protected:
     ListControl(Container& parent, ControlSpec spec, Options options);

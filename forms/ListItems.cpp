@@ -17,6 +17,9 @@ ListItem& ListItems::Add(std::string key, std::string text) {
         throw RuntimeError(kKeyNotUnique, "Key is not unique in collection");
     }
     items_.push_back(std::make_unique<ListItem>(list_, std::move(key), std::move(text)));
+    if (!items_.back()->Key().empty()) {
+        byKey_.emplace(items_.back()->Key(), items_.back().get());
+    }
     list_.itemChanged();
     return *items_.back();
 }
@@ -29,16 +32,13 @@ ListItem& ListItems::Item(int index) {
 }
 
 ListItem* ListItems::find(const std::string& key) {
-    for (auto& item : items_) {
-        if (item->Key() == key) {
-            return item.get();
-        }
-    }
-    return nullptr;
+    const auto found = byKey_.find(key);
+    return found == byKey_.end() ? nullptr : found->second;
 }
 
 void ListItems::Clear() {
     items_.clear();
+    byKey_.clear();
     list_.itemChanged();
 }
 

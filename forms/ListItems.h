@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace corvane::forms {
@@ -32,6 +33,7 @@ public:
 private:
     ListView& list_;
     std::vector<std::unique_ptr<ListItem>> items_;
+    std::unordered_map<std::string, ListItem*> byKey_; // keys never change once an item is added
 };
 
 } // namespace corvane::forms

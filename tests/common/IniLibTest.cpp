@@ -56,6 +56,15 @@ TEST_F(IniLibTest, ReturnsValuesLongerThan126CharactersWhole) {
     EXPECT_EQ(get(file, "Sales", "GlobalF"), ids + "LAST");
 }
 
+TEST_F(IniLibTest, LinesLongerThanASearchBlockEndAtTheirOwnLineEnd) {
+    const std::string ids(9000, 'u');
+    writeBytes(file, "[A]\nF=" + ids + "\nI=lf\n[B]\rF=" + ids + "\rI=cr\r");
+    EXPECT_EQ(get(file, "A", "F"), ids);
+    EXPECT_EQ(get(file, "A", "I"), "lf");
+    EXPECT_EQ(get(file, "B", "F"), ids);
+    EXPECT_EQ(get(file, "B", "I"), "cr");
+}
+
 TEST_F(IniLibTest, CheckTypesFallBackOnlyForNonNumbersAndOnlyWithAFallBack) {
     writeBytes(file, "[S]\r\nN= 12 \r\nT=abc\r\n");
     EXPECT_EQ(IniLib::GetKeyValue("S", "N", "", "Numeric", "0", file), "12");

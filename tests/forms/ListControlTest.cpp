@@ -44,6 +44,16 @@ TEST_F(ListControlTest, SortedListInsertsIgnoringCaseAndItemDataTravelsWithItsIt
     EXPECT_EQ(cboFields.ItemData(3), 3);
 }
 
+TEST(ListControl, SortKeysOrderAsTheListDoes) {
+    const std::vector<std::string> texts{"b", "B", "_x", "a b", "", "Zeta", "zet", "\xE9t\xE9", "ab", "[", "AB"};
+    for (const std::string& a : texts) {
+        for (const std::string& b : texts) {
+            EXPECT_EQ(ListControl::lessIgnoringCase(a, b), ListControl::sortKey(a) < ListControl::sortKey(b))
+                << '"' << a << "\" < \"" << b << '"';
+        }
+    }
+}
+
 TEST_F(ListControlTest, InsertAtPositionStaysThereAndSelectionFollowsItsItem) {
     cboFields.AddItem("Alpha");
     cboFields.AddItem("Beta");

@@ -1,0 +1,43 @@
+// The menus of Form1: the two dialogs of the Options menu and the Help menu.
+#include "admin/Form1.h"
+
+#include "admin/ShellOpen.h"
+#include "admin/frmAbout.h"
+#include "admin/frmIntegrate.h"
+#include "admin/frmLocations.h"
+#include "common/Paths.h"
+
+namespace corvane::admin {
+
+void Form1::mnuLocation_Click() {
+    frmLocations dialog(runtime(), settings_, errors_, hWnd());
+    dialog.Show(true);
+    // Read again however the dialog closed; the new paths count from the next read or write.
+    Load_Paths();
+}
+
+void Form1::mnuIntegrate_Click() {
+    errors_.guard("Form1: Sub mnuIntegrate_Click", [&](Statement& at) {
+        at(10);
+        frmIntegrate dialog(runtime(), factory_, errors_, *this);
+        dialog.Show(true);
+    });
+}
+
+void Form1::mnuOnline_Click() {
+    shellOpen(runtime(), hWnd(), kOnlineHelpAddress);
+}
+
+void Form1::mnuManual_Click() {
+    shellOpen(runtime(), hWnd(), joinPath(runtime().app().Path(), kManualFileName));
+}
+
+void Form1::mnuAbout_Click() {
+    errors_.guard("Form1: Sub mnuAbout_Click", [&](Statement& at) {
+        at(10);
+        frmAbout about(runtime(), errors_);
+        about.Show(true);
+    });
+}
+
+} // namespace corvane::admin
