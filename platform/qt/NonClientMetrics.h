@@ -6,12 +6,14 @@
 
 namespace corvane::forms::qt {
 
-/// The parts of a classic window outside its client area, in pixels: a form's Width and Height
-/// include them, as they do on Windows, so the client area the controls sit in is smaller.
+/// The parts of a window outside its client area, in pixels: a form's Width and Height include them,
+/// as they do on Windows, so the client area the controls sit in is smaller. The caption bar is that
+/// of the Windows the forms were laid out on (25 pixels): `Form1`'s collapsed height of 3650 twips
+/// then ends its client area exactly above the field panel.
 struct NonClientMetrics {
     static constexpr int kDialogFrame = 3;
     static constexpr int kSizingFrame = 4;
-    static constexpr int kCaption = 19;
+    static constexpr int kCaption = 25;
     static constexpr int kMenuBar = 20;
 
     static int frame(BorderStyle style) {

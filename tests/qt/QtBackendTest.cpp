@@ -43,9 +43,9 @@ struct ShownSample : QtTestSession {
 TEST(QtBackend, PlacesEveryControlAtItsDesignPositionInPixels) {
     ShownSample sample;
     ASSERT_NE(sample.window, nullptr);
-    // 6090 x 6315 twips outside; the frame (3), caption (19) and menu bar (20) are not client area.
+    // 6090 x 6315 twips outside; the frame (3), caption (25) and menu bar (20) are not client area.
     EXPECT_EQ(sample.window->pos(), QPoint(100, 100));
-    EXPECT_EQ(sample.window->clientArea()->size(), QSize(400, 376));
+    EXPECT_EQ(sample.window->clientArea()->size(), QSize(400, 370));
     EXPECT_EQ(sample.window->clientArea()->y(), 20);
 
     EXPECT_EQ(sample.find("cmdOK")->geometry(), QRect(312, 15, 67, 22));

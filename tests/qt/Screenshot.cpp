@@ -26,21 +26,24 @@ void drawCaption(QPainter& painter, QRect bar, const QString& caption) {
 }
 } // namespace
 
-QImage screenshot(Form& form, QWidget& window) {
+QImage framed(QWidget& window, const QString& caption, int frame) {
     QPixmap inside = window.grab();
-    int frame = NonClientMetrics::frame(form.BorderStyle());
-    if (frame == 0) {
-        return inside.toImage();
-    }
-    int caption = NonClientMetrics::kCaption;
-    QImage image(inside.width() + 2 * frame, inside.height() + 2 * frame + caption, QImage::Format_RGB32);
+    int bar = NonClientMetrics::kCaption;
+    QImage image(inside.width() + 2 * frame, inside.height() + 2 * frame + bar, QImage::Format_RGB32);
     image.fill(window.palette().color(QPalette::Window));
     QPainter painter(&image);
     painter.setPen(window.palette().color(QPalette::Dark));
     painter.drawRect(image.rect().adjusted(0, 0, -1, -1));
-    drawCaption(painter, QRect(frame, frame, inside.width(), caption - 1), ansi::toQt(form.Caption()));
-    painter.drawPixmap(frame, frame + caption, inside);
+    drawCaption(painter, QRect(frame, frame, inside.width(), bar - 1), caption);
+    painter.drawPixmap(frame, frame + bar, inside);
     return image;
+}
+
+QImage screenshot(Form& form, QWidget& window) {
+    if (form.BorderStyle() == BorderStyle::None) {
+        return window.grab().toImage();
+    }
+    return framed(window, ansi::toQt(form.Caption()), NonClientMetrics::frame(form.BorderStyle()));
 }
 
 std::string saveScreenshot(const QImage& image, const std::string& name) {
