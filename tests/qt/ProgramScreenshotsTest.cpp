@@ -112,16 +112,20 @@ TEST(ProgramScreenshots, AdministrationToolAndItsDialogs) {
     reporter.report(RuntimeError(vberr::FileNotFound), "Form1: Sub cmdSave_Click", 40);
 }
 
-/// Draws ACT!'s field (a white edit box at its screen rectangle) and the trigger's window over it.
+/// Draws ACT!'s field (its label and a white edit box at its screen rectangle) and the trigger's
+/// window over it.
 QImage overField(FormWindow& trigger, QRect field) {
-    QRect area = field.adjusted(-40, -30, 160, 200);
+    QRect area = field.adjusted(-80, -20, 40, 110);
     QImage image(area.size(), QImage::Format_RGB32);
     image.fill(trigger.palette().color(QPalette::Window));
     QPainter painter(&image);
+    painter.setFont(trigger.font());
     painter.setPen(Qt::black);
-    painter.drawText(QRect(4, field.top() - area.top(), 36, field.height()), Qt::AlignVCenter, "Status");
-    painter.fillRect(field.translated(-area.topLeft()), Qt::white);
-    painter.drawRect(field.translated(-area.topLeft()).adjusted(0, 0, -1, -1));
+    painter.drawText(QRect(8, field.top() - area.top(), 64, field.height()), Qt::AlignVCenter, "ID/Status");
+    QRect box = field.translated(-area.topLeft());
+    painter.fillRect(box, Qt::white);
+    painter.setPen(trigger.palette().color(QPalette::Dark));
+    painter.drawRect(box.adjusted(0, 0, -1, -1));
     painter.drawImage(trigger.pos() - area.topLeft(), trigger.grab().toImage());
     return image;
 }
