@@ -28,7 +28,7 @@ using Names = std::vector<std::string>;
 /// A program on the Qt backend over a private simulated ACT! with the demo database "Sales" open;
 /// its settings folder is a fresh folder of the test.
 struct DemoOnQt : QtTestSession {
-    DemoOnQt() {
+    explicit DemoOnQt(std::string title) : QtTestSession(std::move(title)) {
         sim::loadDemoDatabase(engine, joinPath("Data", "Sales.dbf"));
         std::filesystem::create_directory(folder.path() / "Settings");
         settings.Save(kAppName, kSettingsSection, "ListPath", settingsFile(""));
@@ -76,7 +76,7 @@ Names showDialog(FormWindow& main, const QString& entry, const std::string& form
 }
 
 TEST(ProgramScreenshots, AdministrationToolAndItsDialogs) {
-    DemoOnQt demo;
+    DemoOnQt demo("Corvane");
     admin::AdminProgram program(demo.session.runtime, demo.factory, demo.settings);
     program.start();
     admin::Form1& form = program.mainForm();
@@ -133,7 +133,7 @@ QImage overField(FormWindow& trigger, QRect field) {
 struct TriggerOnQt : DemoOnQt {
     static constexpr QRect kField{100, 300, 200, 20};
 
-    TriggerOnQt() {
+    TriggerOnQt() : DemoOnQt("Corvane Edit Mode") {
         engine.state().setFocusField(15);
         Hwnd act = session.windows.addWindow(7, "ACT", {0, 0, 1024, 768});
         session.windows.setFocus(7, session.windows.addWindow(7, "Edit", {100, 300, 300, 320}));

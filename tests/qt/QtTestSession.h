@@ -7,13 +7,17 @@
 #include <QWidget>
 
 #include <string>
+#include <utility>
 
 namespace corvane::forms::qt::test {
 
 /// A Qt session of a test program, with its instance lock in a folder of its own.
 struct QtTestSession {
+    explicit QtTestSession(std::string title = "Corvane Test")
+        : session({.title = std::move(title), .major = 1, .minor = 0, .revision = 4}, lockFolder.path().string()) {}
+
     corvane::test::TempDir lockFolder;
-    QtSession session{{.title = "Corvane Test", .major = 1, .minor = 0, .revision = 4}, lockFolder.path().string()};
+    QtSession session;
 
     /// The widget of a control, by the control's name, in a loaded form's window.
     template <class Widget = QWidget> Widget* widget(const Form& form, const std::string& name) {
