@@ -30,12 +30,16 @@ QRect ControlView::geometry() const {
 }
 
 void ControlView::sync() {
+    // A model event fired while the widget shows the model may sync this view again, inside.
+    bool outer = !syncing_;
     syncing_ = true;
     widget_->setGeometry(geometry());
     widget_->setEnabled(control_.Enabled());
     syncContent();
     widget_->setVisible(control_.Visible());
-    syncing_ = false;
+    if (outer) {
+        syncing_ = false;
+    }
 }
 
 std::optional<int16_t> ControlView::characterCode(const QKeyEvent& event) {

@@ -59,7 +59,6 @@ protected:
             action();
         }
     }
-    bool syncing() const { return syncing_; }
     const PixelScale& scale() const { return context_.scale; }
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -185,10 +185,13 @@ void FormWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == client_ && event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && live_) {
-        form_.userClick();
-        return true;
+    if (watched == client_ && event->type() == QEvent::MouseButtonRelease && live_) {
+        // Only the background: a click that a control (a frame) left unhandled comes here too.
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::LeftButton && client_->childAt(mouse->position().toPoint()) == nullptr) {
+            form_.userClick();
+            return true;
+        }
     }
     return QWidget::eventFilter(watched, event);
 }

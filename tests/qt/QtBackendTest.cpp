@@ -89,8 +89,11 @@ TEST(QtBackend, RealClicksReachTheSameHandlersAsTheScriptedUser) {
     ASSERT_EQ(options.size(), 2);
     QTest::mouseClick(options[1], Qt::LeftButton);
     QTest::mouseClick(sample.find("lblLink"), Qt::LeftButton);
+    QTest::mouseClick(sample.window->clientArea(), Qt::LeftButton, {}, QPoint(395, 300)); // the background
+    QTest::mouseClick(sample.window->clientArea(), Qt::LeftButton, {}, QPoint(291, 140)); // inside the frame
 
-    EXPECT_EQ(sample.form.events, (Events{"cmdOK_Click", "chkOnly_Click 1", "optUsers_Click 1", "lblLink_Click"}));
+    EXPECT_EQ(sample.form.events,
+              (Events{"cmdOK_Click", "chkOnly_Click 1", "optUsers_Click 1", "lblLink_Click", "Form_Click"}));
     EXPECT_TRUE(sample.find<QCheckBox>("chkOnly")->isChecked());
     EXPECT_FALSE(options[0]->isChecked());
     EXPECT_TRUE(options[1]->isChecked());

@@ -112,6 +112,9 @@ public:
                   {.name = "lblLink", .left = 240, .top = 5040, .width = 2000, .height = 255},
                   {.caption = "www.example.com", .fontUnderline = true}};
     TimerControl tmr1{*this, {.name = "tmr1"}};
+
+protected:
+    void Form_Click() override { events.push_back("Form_Click"); }
 };
 
 } // namespace corvane::forms::qt::test
