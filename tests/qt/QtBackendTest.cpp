@@ -15,6 +15,7 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QRadioButton>
 #include <QTest>
 #include <QTreeWidget>
@@ -228,6 +229,21 @@ TEST(QtBackend, ModalFormRunsItsOwnLoopUntilItUnloads) {
     EXPECT_FALSE(dialog.Loaded());
     EXPECT_TRUE(owner.Loaded());
     EXPECT_FALSE(test.session.backend.programHasEnded());
+}
+
+TEST(QtBackend, WindowOfAFormDestroyedWhileLoadedGoesWithIt) {
+    QtTestSession test;
+    SampleForm owner(test.session.runtime, "frmOwner");
+    owner.Show();
+    auto hidden = std::make_unique<SampleForm>(test.session.runtime, "frmHidden");
+    hidden->Show();
+    hidden->Hide();
+    QPointer<FormWindow> window = test.session.backend.windowOf(*hidden);
+    ASSERT_FALSE(window.isNull());
+
+    hidden.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(window.isNull());
 }
 
 TEST(QtBackend, BorderlessTopMostFormIsExactlyItsDesignSize) {
