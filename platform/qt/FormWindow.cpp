@@ -89,8 +89,13 @@ void FormWindow::sync() {
     setWindowTitle(ansi::toQt(form_.Caption()));
     syncFlags();
     syncGeometry();
-    if (form_.Visible() != isVisible()) {
-        setVisible(form_.Visible());
+    if (form_.Visible() && !isVisible()) {
+        // A form that shows comes to the front with the keyboard, as a new window does on Windows.
+        show();
+        raise();
+        activateWindow();
+    } else if (!form_.Visible() && isVisible()) {
+        hide();
     }
     syncFocus();
 }

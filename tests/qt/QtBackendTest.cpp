@@ -190,7 +190,7 @@ TEST(QtBackend, ListViewHasTheModelsGeometryChecksAndMouseUp) {
     EXPECT_EQ(sample.form.events.size(), 1U);
 }
 
-TEST(QtBackend, MenusTimersAndTheCloseBoxWork) {
+TEST(QtBackend, MenusTimersMessageSourcesAndTheCloseBoxWork) {
     ShownSample sample;
     QList<QAction*> actions = sample.window->findChildren<QAction*>();
     auto location = std::find_if(actions.begin(), actions.end(),
@@ -200,9 +200,13 @@ TEST(QtBackend, MenusTimersAndTheCloseBoxWork) {
     sample.form.mnuLocation.setEnabled(false);
     EXPECT_FALSE((*location)->isEnabled());
 
+    int polls = 0;
+    int source = sample.session.runtime.addMessageSource([&] { ++polls; });
     sample.form.tmr1.setInterval(10);
     QTest::qWait(60);
     sample.form.tmr1.setEnabled(false);
+    sample.session.runtime.removeMessageSource(source);
+    EXPECT_GT(polls, 1);
     ASSERT_GE(sample.form.events.size(), 2U);
     EXPECT_EQ(sample.form.events[0], "mnuLocation_Click");
     EXPECT_EQ(sample.form.events[1], "tmr1_Timer");
