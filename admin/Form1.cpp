@@ -1,10 +1,10 @@
 #include "admin/Form1.h"
 
 #include "admin/Module1.h"
-#include "common/SettingsPaths.h"
 #include "admin/ShellOpen.h"
 #include "admin/modListView_w_Combo.h"
 #include "admin/modPopulateACTLists.h"
+#include "common/SettingsPaths.h"
 #include "common/Text.h"
 #include "common/VbConvert.h"
 

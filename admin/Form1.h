@@ -107,11 +107,11 @@ public:
         fraFiles, {.name = "rtfData", .left = 285, .top = 3840, .width = 4080, .height = 1560, .enabled = false}};
     forms::CheckBox chkOnlyFromDropdown{
         fraFiles,
-        {.name = "chkOnlyFromDropdown", .left = 4500, .top = 3840, .width = 1050, .height = 435, .enabled = false},
+        {.name = "chkOnlyFromDropdown", .left = 4500, .top = 3840, .width = 1110, .height = 435, .enabled = false},
         {.caption = "Only from Drop-down"}};
     forms::CheckBox chkEdit{
         fraFiles,
-        {.name = "chkEdit", .left = 4500, .top = 4400, .width = 1050, .height = 435, .enabled = false},
+        {.name = "chkEdit", .left = 4500, .top = 4400, .width = 1110, .height = 435, .enabled = false},
         {.caption = "Allow editing"}};
 
     // Not seen by the user until needed.

@@ -8,8 +8,8 @@ namespace corvane::admin {
 frmAbout::frmAbout(forms::Runtime& runtime, ErrorReporter& errors)
     : Form(runtime, {.name = "frmAbout",
                      .caption = "About Corvane",
-                     .width = 5730,
-                     .height = 3150,
+                     .width = 5730 + forms::kDialogChromeWidth,
+                     .height = 3150 + forms::kDialogChromeHeight,
                      .borderStyle = forms::BorderStyle::FixedDialog}),
       errors_(errors) {
     cmdOK.Click = [this] { cmdOK_Click(); };

@@ -21,8 +21,8 @@ constexpr int32_t kRowHeight = 330;
 frmIntegrate::frmIntegrate(forms::Runtime& runtime, act::ActFactory& factory, ErrorReporter& errors, Form1& main)
     : Form(runtime, {.name = "frmIntegrate",
                      .caption = "Integrate with ACT!",
-                     .width = 5940,
-                     .height = 3240,
+                     .width = 7440 + forms::kDialogChromeWidth,
+                     .height = 3240 + forms::kDialogChromeHeight,
                      .borderStyle = forms::BorderStyle::FixedDialog}),
       factory_(factory), errors_(errors), main_(main) {
     addViewControls(fraToolbar, 0);

@@ -29,19 +29,19 @@ public:
     frmIntegrate(forms::Runtime& runtime, act::ActFactory& factory, ErrorReporter& errors, Form1& main);
 
     forms::Frame fraToolbar{*this,
-                            {.name = "fraToolbar", .left = 120, .top = 120, .width = 2775, .height = 2415},
+                            {.name = "fraToolbar", .left = 120, .top = 120, .width = 3540, .height = 2415},
                             {.caption = "Toolbar Button added to the following Views :"}};
     forms::Frame fraMenu{*this,
-                         {.name = "fraMenu", .left = 3000, .top = 120, .width = 2775, .height = 2415},
+                         {.name = "fraMenu", .left = 3780, .top = 120, .width = 3540, .height = 2415},
                          {.caption = "Menu Item added to the following Views :"}};
     /// 0 to 5: the toolbars of views 1 to 6; 6 to 11: their Tools menus.
     forms::ControlArray<forms::CheckBox> chkScreen;
     forms::ControlArray<forms::Label> lblScreen;
     forms::CommandButton cmdOK{*this,
-                               {.name = "cmdOK", .left = 3360, .top = 2700, .width = 1095, .height = 375},
+                               {.name = "cmdOK", .left = 5010, .top = 2700, .width = 1095, .height = 375},
                                {.caption = "&Close", .isDefault = true}};
     forms::CommandButton cmdCancel{*this,
-                                   {.name = "cmdCancel", .left = 4680, .top = 2700, .width = 1095, .height = 375},
+                                   {.name = "cmdCancel", .left = 6225, .top = 2700, .width = 1095, .height = 375},
                                    {.caption = "&Cancel", .isCancel = true}};
 
 protected:

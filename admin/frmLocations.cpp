@@ -1,8 +1,8 @@
 #include "admin/frmLocations.h"
 
 #include "admin/ModSHBrowse.h"
-#include "common/SettingsPaths.h"
 #include "common/Paths.h"
+#include "common/SettingsPaths.h"
 
 namespace corvane::admin {
 
@@ -10,8 +10,8 @@ frmLocations::frmLocations(forms::Runtime& runtime, SettingsStore& settings, Err
                            forms::Hwnd mainWindow)
     : Form(runtime, {.name = "frmLocations",
                      .caption = "Settings File Location",
-                     .width = 6135,
-                     .height = 2640,
+                     .width = 6135 + forms::kDialogChromeWidth,
+                     .height = 2640 + forms::kDialogChromeHeight,
                      .borderStyle = forms::BorderStyle::FixedDialog}),
       settings_(settings), errors_(errors), mainWindow_(mainWindow) {
     cmdClose.Click = [this] { cmdClose_Click(); };

@@ -22,6 +22,10 @@ Form::Form(Runtime& runtime, FormSpec spec) : runtime_(runtime), spec_(std::move
 }
 
 Form::~Form() {
+    // A form that goes away while loaded (a main form the program only hid) must not stay on screen.
+    if (loaded_) {
+        runtime_.backend().formUnloaded(*this);
+    }
     runtime_.unregisterForm(*this);
 }
 

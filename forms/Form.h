@@ -17,6 +17,12 @@ class TimerControl;
 
 enum class BorderStyle { None = 0, FixedSingle = 1, Sizable = 2, FixedDialog = 3 };
 
+/// What the frame and caption bar of a fixed dialog add to its client area, in twips at 15 twips per
+/// pixel (a 3-pixel frame on every side, a 25-pixel caption bar). A form's Width and Height include
+/// them, so a dialog designed around its client area adds them to its design size.
+inline constexpr int32_t kDialogChromeWidth = 2 * 3 * 15;
+inline constexpr int32_t kDialogChromeHeight = (2 * 3 + 25) * 15;
+
 /// Design properties of a form. Geometry in twips, screen coordinates.
 struct FormSpec {
     std::string name;

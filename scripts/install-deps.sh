@@ -6,6 +6,7 @@ packages=(
     g++ cmake ninja-build clang-format
     libgtest-dev libgmock-dev libbenchmark-dev
     libsqlite3-dev
+    qt6-base-dev fonts-dejavu-core fonts-dejavu-extra
 )
 
 missing=()

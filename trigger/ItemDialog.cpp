@@ -7,8 +7,8 @@ namespace corvane::trigger {
 ItemDialog::ItemDialog(forms::Runtime& runtime, std::string name, std::string caption)
     : Form(runtime, {.name = std::move(name),
                      .caption = std::move(caption),
-                     .width = 4710,
-                     .height = 1230,
+                     .width = 4710 + forms::kDialogChromeWidth,
+                     .height = 1230 + forms::kDialogChromeHeight,
                      .borderStyle = forms::BorderStyle::FixedDialog}) {
     cmdOK.Click = [this] { cmdOK_Click(); };
     cmdCancel.Click = [this] { Unload(); };
