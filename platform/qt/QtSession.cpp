@@ -4,11 +4,12 @@
 
 namespace corvane::forms::qt {
 
-QtSession::QtSession(ProgramFacts facts, const std::string& lockFolder)
+QtSession::QtSession(ProgramFacts facts, const std::string& lockFolder, ServiceReplacements replacements)
     : lock(lockFolder, QtApp::processName()), app(std::move(facts), lock.anotherCopyRunning()),
       keys([this]() -> QWidget* { return backend.windowOf(windows.GetForegroundWindow()); }),
       backend(PixelScale{screen.TwipsPerPixelX(), screen.TwipsPerPixelY()}),
-      runtime(backend, Services{msgBox, shell, fileDialog, folderBrowser, screen, app, keys, clock}) {
+      runtime(backend, Services{msgBox, replacements.shell ? *replacements.shell : shell, fileDialog, folderBrowser,
+                                screen, app, replacements.keys ? *replacements.keys : keys, clock}) {
     backend.setKeyTap([this](int32_t virtualKey) {
         windows.pressKey(virtualKey);
         windows.pumpInput();

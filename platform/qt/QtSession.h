@@ -20,6 +20,13 @@
 
 namespace corvane::forms::qt {
 
+/// Services a program takes from elsewhere instead of Qt's own; null keeps Qt's. Beside actsim, keys
+/// for another program and the shell's "open" of a database go through the shared desktop.
+struct ServiceReplacements {
+    KeySender* keys = nullptr;
+    ShellService* shell = nullptr;
+};
+
 /// Everything a program needs to run on Linux with real windows, wired together: the Qt services and
 /// backend, the runtime, the single-instance lock, the window system (simulated: other programs'
 /// windows are not reachable here) and the per-user settings store. Needs a `QApplication`.
@@ -28,8 +35,10 @@ namespace corvane::forms::qt {
 /// program on `runtime` (with `settings`, `windows`, `errorSink`), show its first form, then `run()`.
 class QtSession {
 public:
-    /// `lockFolder` holds the single-instance lock; tests pass a folder of their own.
-    explicit QtSession(ProgramFacts facts, const std::string& lockFolder = InstanceLock::userFolder());
+    /// `lockFolder` holds the single-instance lock; tests pass a folder of their own. What
+    /// `replacements` names must outlive the session.
+    explicit QtSession(ProgramFacts facts, const std::string& lockFolder = InstanceLock::userFolder(),
+                       ServiceReplacements replacements = {});
     QtSession(const QtSession&) = delete;
     QtSession& operator=(const QtSession&) = delete;
 

@@ -31,6 +31,7 @@ template <class Condition> bool waitFor(Condition&& condition) {
 // programs then find through its note.
 TEST(ActsimProcess, Command150EndsActsimAndOpeningTheDatabaseStartsItAgain) {
     test::TempDir dir;
+    std::filesystem::permissions(dir.path(), std::filesystem::perms::owner_all);
     ::setenv("XDG_RUNTIME_DIR", dir.path().c_str(), 1);
     ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
     const std::string database = dir.file("Sales.dbf");

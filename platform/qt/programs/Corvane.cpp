@@ -1,24 +1,26 @@
-// Corvane, the administration tool, on Linux: Qt windows over the shared simulated ACT!.
+// Corvane, the administration tool, on Linux: Qt windows beside actsim, the simulated ACT!.
 #include "admin/AdminProgram.h"
+#include "platform/linux/DesktopShell.h"
+#include "platform/linux/LinuxActFactory.h"
 #include "platform/qt/QtSession.h"
-#include "platform/qt/programs/SharedActFile.h"
-#include "sim/act/SimFactory.h"
-#include "sim/engine/Engine.h"
+#include "sim/desktop/ActRegistration.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
     using namespace corvane;
     QApplication application(argc, argv);
+    // ACT! is the actsim that runs for this user; restarting ACT! opens its database with the actsim
+    // beside this program.
+    platform::linux_desktop::LinuxActFactory factory(sim::ActRegistration(sim::ActRegistration::userFolder()));
+    platform::linux_desktop::DesktopShell shell(QApplication::applicationDirPath().toStdString() + "/actsim");
     forms::qt::QtSession session({.title = "Corvane",
                                   .major = CORVANE_VERSION_MAJOR,
                                   .minor = CORVANE_VERSION_MINOR,
-                                  .revision = CORVANE_VERSION_PATCH});
+                                  .revision = CORVANE_VERSION_PATCH},
+                                 forms::qt::InstanceLock::userFolder(), {.shell = &shell});
     bool started = false;
-    // A simulated ACT! that cannot be opened is told like any other failure, in a message box.
     session.runtime.dispatch([&] {
-        sim::Engine engine(forms::qt::sharedActFile());
-        sim::SimFactory factory(engine);
         admin::AdminProgram program(session.runtime, factory, session.settings);
         started = true;
         program.start();

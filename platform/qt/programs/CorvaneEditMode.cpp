@@ -1,24 +1,38 @@
-// CorvaneEditMode, the edit-mode trigger, on Linux: Qt windows over the shared simulated ACT!.
+// CorvaneEditMode, the edit-mode trigger, on Linux: Qt windows beside actsim, the simulated ACT!.
 #include "trigger/CorvaneEditMode.h"
+#include "platform/linux/DesktopFeed.h"
+#include "platform/linux/DesktopKeySender.h"
+#include "platform/linux/LinuxActFactory.h"
 #include "platform/qt/QtSession.h"
-#include "platform/qt/programs/SharedActFile.h"
-#include "sim/act/SimFactory.h"
-#include "sim/engine/Engine.h"
+#include "sim/desktop/ActRegistration.h"
 
 #include <QApplication>
 
+#include <optional>
+
 int main(int argc, char** argv) {
     using namespace corvane;
+    using namespace corvane::platform::linux_desktop;
     QApplication application(argc, argv);
+    // ACT! is the actsim that runs for this user; its window, its focused field and the keys sent to
+    // it are on the desktop that actsim shares through its database.
+    LinuxActFactory factory(sim::ActRegistration(sim::ActRegistration::userFolder()));
+    sim::Engine* act = factory.engine();
+    std::optional<DesktopKeySender> keys;
+    if (act != nullptr) {
+        keys.emplace(act->desktop());
+    }
     forms::qt::QtSession session({.title = "Corvane Edit Mode",
                                   .major = CORVANE_VERSION_MAJOR,
                                   .minor = CORVANE_VERSION_MINOR,
-                                  .revision = CORVANE_VERSION_PATCH});
+                                  .revision = CORVANE_VERSION_PATCH},
+                                 forms::qt::InstanceLock::userFolder(), {.keys = keys ? &*keys : nullptr});
     bool started = false;
-    // A simulated ACT! that cannot be opened is told like any other failure, in a message box.
     session.runtime.dispatch([&] {
-        sim::Engine engine(forms::qt::sharedActFile());
-        sim::SimFactory factory(engine);
+        std::optional<DesktopFeed> desktop;
+        if (act != nullptr) {
+            desktop.emplace(session.runtime, session.windows, *act, session.keys, QApplication::applicationPid());
+        }
         trigger::CorvaneEditMode program(session.runtime, factory, session.settings, session.windows);
         started = true;
         program.start();

@@ -1,0 +1,126 @@
+#include "common/IniSettingsStore.h"
+#include "common/Paths.h"
+#include "common/SettingsStore.h"
+#include "sim/demo/DemoDatabase.h"
+#include "sim/desktop/ActRegistration.h"
+#include "sim/engine/Engine.h"
+#include "tests/support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <optional>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace corvane {
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr int16_t kField = 15;
+
+template <class Condition> bool waitFor(Condition&& condition) {
+    for (int attempt = 0; attempt < 1000; ++attempt) {
+        if (condition()) {
+            return true;
+        }
+        std::this_thread::sleep_for(10ms);
+    }
+    return false;
+}
+
+/// The real `CorvaneEditMode` process, offscreen, started as actsim starts it (nothing on its
+/// command line) while this test plays actsim: the demo database is open with "ID/Status" (15)
+/// focused as an "Edit" in front, and the logged-in user has full rights.
+class TriggerProcess : public ::testing::Test {
+protected:
+    TriggerProcess() {
+        for (const char* sub : {"run", "Settings", "config/Corvane"}) {
+            std::filesystem::create_directories(dir.path() / sub);
+        }
+        std::filesystem::permissions(dir.file("run"), std::filesystem::perms::owner_all);
+        ::setenv("XDG_RUNTIME_DIR", dir.file("run").c_str(), 1);
+        ::setenv("XDG_CONFIG_HOME", dir.file("config").c_str(), 1);
+        ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        IniSettingsStore settings(dir.file("config"));
+        settings.Save(kAppName, kSettingsSection, "ListPath", dir.file("Settings"));
+        settings.Save(kAppName, kSettingsSection, "UsersPath", joinPath(dir.file("Settings"), "Users.dat"));
+        test::writeBytes(joinPath(dir.file("Settings"), "Users.dat"), "[Sales]\r\nGlobalF=K7Q2M9X1\r\n");
+
+        sim::loadDemoDatabase(actsim, database);
+        actsim.state().setFocusField(kField);
+        const int32_t window = actsim.desktop().addWindow(getpid(), getpid(), "ActsimMain", {0, 0, 800, 600});
+        actsim.desktop().setActWindow(window);
+        actsim.desktop().focusActControl("Edit", {100, 300, 300, 320});
+        actsim.desktop().setForeground(window, getpid());
+        registration.publish(getpid(), database);
+    }
+
+    ~TriggerProcess() override {
+        if (child > 0 && !exitCode) {
+            ::kill(child, SIGKILL);
+            ::waitpid(child, nullptr, 0);
+        }
+    }
+
+    /// Starts the trigger and waits until its form is in front.
+    bool startTrigger() {
+        char* argv[] = {const_cast<char*>(CORVANE_TRIGGER_PROGRAM), nullptr};
+        if (::posix_spawn(&child, CORVANE_TRIGGER_PROGRAM, nullptr, nullptr, argv, environ) != 0) {
+            return false;
+        }
+        return waitFor([&] { return actsim.desktop().foreground().owner == child; });
+    }
+
+    /// Waits for the trigger to end; its exit code.
+    std::optional<int> ended() {
+        waitFor([&] {
+            int status = 0;
+            if (::waitpid(child, &status, WNOHANG) == child) {
+                exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+            }
+            return exitCode.has_value();
+        });
+        return exitCode;
+    }
+
+    std::string fieldValue() { return actsim.contacts().value(1, kField); }
+
+    test::TempDir dir;
+    const std::string database = dir.file("Sales.dbf");
+    sim::Engine actsim{database};
+    sim::ActRegistration registration{dir.file("run")};
+    pid_t child = 0;
+    std::optional<int> exitCode;
+};
+
+TEST_F(TriggerProcess, TypedValueIsWrittenAndEnterReachesActsim) {
+    ASSERT_TRUE(startTrigger());
+    actsim.desktop().sendToForeground("X\r");
+
+    EXPECT_EQ(ended(), 0);
+    EXPECT_EQ(fieldValue(), "CustomerX");
+    EXPECT_EQ(actsim.desktop().foreground().owner, getpid());
+    EXPECT_EQ(actsim.desktop().takeKeysFor(getpid()), "\r");
+}
+
+TEST_F(TriggerProcess, ActsimClosingItsDatabaseEndsTheTriggerWithoutWriting) {
+    ASSERT_TRUE(startTrigger());
+    actsim.desktop().sendToForeground("X");
+    std::this_thread::sleep_for(300ms);
+    actsim.closeDatabase();
+
+    EXPECT_EQ(ended(), 0);
+    EXPECT_EQ(fieldValue(), "Customer");
+}
+
+} // namespace
+} // namespace corvane
