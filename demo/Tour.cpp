@@ -100,6 +100,17 @@ struct ProgramRun {
 
     QWidget* windowOf(forms::Form& form) { return session.backend.windowOf(form); }
 
+    /// The user picks the item with that text.
+    void pick(forms::ListControl& list, const std::string& text) {
+        for (int32_t index = 0; index < list.ListCount(); ++index) {
+            if (list.List(index) == text) {
+                user.pick(list, index);
+                return;
+            }
+        }
+        failures.fail("no item \"" + text + "\" in " + list.Name());
+    }
+
     forms::qt::QtSession session;
     platform::linux_desktop::LinuxActFactory factory;
     forms::headless::FailureReporter failures;
@@ -190,11 +201,7 @@ void Tour::administratorSetsRights() {
     chooseLevel(form.lvwUsers, "Sam Ortega", kFull);
     chooseLevel(form.lvwUsers, "Lee Brennan", kFull);
     run.user.click(form.cmdFieldSettings);
-    for (int32_t index = 0; index < form.cboFields.ListCount(); ++index) {
-        if (form.cboFields.List(index) == "ID/Status") {
-            run.user.pick(form.cboFields, index);
-        }
-    }
+    run.pick(form.cboFields, "ID/Status");
     run.user.click(form.optUsers(1));
     chooseLevel(form.lvwSpecialUsers, "Lee Brennan", kNone);
     form.rtfData.setText("Customer\nProspect\nVendor");
@@ -245,11 +252,7 @@ void Tour::valueIsPickedFromTheDropDown() {
     run.user.click(form.cmdDD);
     pause(150);
     log_.screenshot(actsimWith(run.windowOf(form)), "drop-down");
-    for (int32_t index = 0; index < form.lstNewValue.ListCount(); ++index) {
-        if (form.lstNewValue.List(index) == "Prospect") {
-            run.user.pick(form.lstNewValue, index);
-        }
-    }
+    run.pick(form.lstNewValue, "Prospect");
     log_.check(form.txtNewValue.Text() == "Prospect", "the box shows \"Prospect\"");
     actsim_->activateWindow();
     log_.check(waitFor([&] { return run.session.runtime.ended(); }), "leaving the box ended the trigger");
@@ -278,11 +281,7 @@ void Tour::listEditorAddsAnItem() {
             run.user.click(dialog.cmdOK);
         });
         run.user.click(editor.cmdAdd);
-        for (int32_t index = 0; index < editor.lstItems.ListCount(); ++index) {
-            if (editor.lstItems.List(index) == "Partner") {
-                run.user.pick(editor.lstItems, index);
-            }
-        }
+        run.pick(editor.lstItems, "Partner");
         // The user takes a moment, as people do: the trigger's ticks run meanwhile.
         pause(300);
         log_.screenshot(run.windowOf(editor)->grab().toImage(), "list-editor");

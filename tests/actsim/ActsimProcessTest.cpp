@@ -3,28 +3,15 @@
 #include "sim/desktop/ActRegistration.h"
 
 #include "tests/support/TempDir.h"
+#include "tests/support/WaitFor.h"
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <cstdlib>
 #include <filesystem>
-#include <thread>
 
 namespace corvane::sim::actsim {
 namespace {
-
-using namespace std::chrono_literals;
-
-template <class Condition> bool waitFor(Condition&& condition) {
-    for (int attempt = 0; attempt < 500; ++attempt) {
-        if (condition()) {
-            return true;
-        }
-        std::this_thread::sleep_for(10ms);
-    }
-    return false;
-}
 
 // The restart of ACT! from the administration tool: command 150 ends the running actsim, and the
 // shell's "open" of the database path starts the real actsim again on that database, which the
@@ -42,14 +29,14 @@ TEST(ActsimProcess, Command150EndsActsimAndOpeningTheDatabaseStartsItAgain) {
 
     platform::linux_desktop::DesktopShell shell(CORVANE_ACTSIM_PROGRAM);
     ASSERT_EQ(shell.ShellExecuteA({0, "open", database, "", dir.path().string(), 5}), 42);
-    ASSERT_TRUE(waitFor([&] { return registration.find() == database; }));
+    ASSERT_TRUE(test::waitFor([&] { return registration.find() == database; }));
     EXPECT_TRUE(engine->state().running());
     EXPECT_TRUE(engine->state().databaseOpen());
     EXPECT_EQ(engine->contacts().value(1, 7), "Kept");
-    ASSERT_TRUE(waitFor([&] { return engine->desktop().actWindow().has_value(); }));
+    ASSERT_TRUE(test::waitFor([&] { return engine->desktop().actWindow().has_value(); }));
 
     engine->runCommand(150);
-    EXPECT_TRUE(waitFor([&] { return !registration.find(); })) << "actsim ended and took its note away";
+    EXPECT_TRUE(test::waitFor([&] { return !registration.find(); })) << "actsim ended and took its note away";
     EXPECT_FALSE(engine->desktop().actWindow());
 }
 

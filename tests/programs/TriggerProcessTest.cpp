@@ -5,6 +5,7 @@
 #include "sim/desktop/ActRegistration.h"
 #include "sim/engine/Engine.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/WaitFor.h"
 
 #include <gtest/gtest.h>
 
@@ -26,16 +27,6 @@ namespace {
 using namespace std::chrono_literals;
 
 constexpr int16_t kField = 15;
-
-template <class Condition> bool waitFor(Condition&& condition) {
-    for (int attempt = 0; attempt < 1000; ++attempt) {
-        if (condition()) {
-            return true;
-        }
-        std::this_thread::sleep_for(10ms);
-    }
-    return false;
-}
 
 /// The real `CorvaneEditMode` process, offscreen, started as actsim starts it (nothing on its
 /// command line) while this test plays actsim: the demo database is open with "ID/Status" (15)
@@ -77,12 +68,12 @@ protected:
         if (::posix_spawn(&child, CORVANE_TRIGGER_PROGRAM, nullptr, nullptr, argv, environ) != 0) {
             return false;
         }
-        return waitFor([&] { return actsim.desktop().foreground().owner == child; });
+        return test::waitFor([&] { return actsim.desktop().foreground().owner == child; });
     }
 
     /// Waits for the trigger to end; its exit code.
     std::optional<int> ended() {
-        waitFor([&] {
+        test::waitFor([&] {
             int status = 0;
             if (::waitpid(child, &status, WNOHANG) == child) {
                 exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
