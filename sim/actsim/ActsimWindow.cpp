@@ -1,5 +1,7 @@
 #include "sim/actsim/ActsimWindow.h"
 
+#include "platform/qt/AnsiText.h"
+
 #include "common/RuntimeError.h"
 
 #include <QActionGroup>
@@ -21,6 +23,8 @@
 #include <array>
 
 namespace corvane::sim::actsim {
+
+namespace ansi = forms::qt::ansi;
 
 namespace {
 
@@ -90,7 +94,7 @@ QWidget* ActsimWindow::buildCentre() {
     auto* top = new QHBoxLayout;
     users_ = new QComboBox(centre);
     for (const UserRecord& user : engine_.users().all()) {
-        users_->addItem(QString::fromLatin1(user.name.c_str()), int(user.position));
+        users_->addItem(ansi::toQt(user.name), int(user.position));
     }
     connect(users_, &QComboBox::activated, this, [this](int index) {
         engine_.state().setLoggedInUser(static_cast<int16_t>(users_->itemData(index).toInt()));
@@ -239,8 +243,8 @@ void ActsimWindow::applyKeystroke(char keystroke) {
             entered_->backspace();
         }
     } else if (keystroke != '\x1B' && !entered_->isReadOnly()) {
-        entered_->insert(QString::fromLatin1(&keystroke, 1));
-        fields_->edited(fields_->fieldOf(entered_)->number, entered_->text().toLatin1().toStdString());
+        entered_->insert(ansi::toQt(std::string_view(&keystroke, 1)));
+        fields_->edited(fields_->fieldOf(entered_)->number, ansi::fromQt(entered_->text()));
     }
 }
 

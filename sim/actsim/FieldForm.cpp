@@ -1,5 +1,7 @@
 #include "sim/actsim/FieldForm.h"
 
+#include "platform/qt/AnsiText.h"
+
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -7,6 +9,8 @@
 #include <algorithm>
 
 namespace corvane::sim::actsim {
+
+namespace ansi = forms::qt::ansi;
 
 namespace {
 
@@ -25,17 +29,17 @@ FieldForm::FieldForm(std::vector<FieldDefinition> fields, QWidget* parent)
         const int16_t number = field.number;
         connect(edit, &QLineEdit::textEdited, this, [this, number](const QString& text) {
             if (edited) {
-                edited(number, text.toLatin1().toStdString());
+                edited(number, ansi::fromQt(text));
             }
         });
-        layout->addRow(new QLabel(QString::fromLatin1(field.label.c_str()), this), edit);
+        layout->addRow(new QLabel(ansi::toQt(field.label), this), edit);
         edits_.push_back(edit);
     }
 }
 
 void FieldForm::showValues(const std::function<std::string(int16_t fieldNumber)>& valueOf) {
     for (size_t i = 0; i < fields_.size(); ++i) {
-        const QString value = QString::fromLatin1(valueOf(fields_[i].number).c_str());
+        const QString value = ansi::toQt(valueOf(fields_[i].number));
         if (edits_[i]->text() != value) {
             edits_[i]->setText(value);
         }

@@ -88,9 +88,10 @@ TEST_F(ActsimWindowTest, EnteringAProtectedFieldTellsTheDesktopAndStartsTheTrigg
 
 TEST_F(ActsimWindowTest, ChangesByOtherProgramsShowAndKeystrokesTypeAndMoveOn) {
     enter(7);
-    program.desktop().sendToForeground("xy\b");
+    program.desktop().sendToForeground("x\x80y\b");
     poll();
-    EXPECT_EQ(program.contacts().value(1, 7), "Seattlex");
+    EXPECT_EQ(program.contacts().value(1, 7), "Seattlex\x80") << "text stays Windows-1252 in the database";
+    EXPECT_EQ(field(7).text(), QString::fromUtf8("Seattlex\u20AC"));
 
     program.contacts().setValue(1, 15, "Written");
     program.state().setLoggedInUser(6);
