@@ -38,6 +38,14 @@ void DesktopFeed::poll() {
     deliverKeys();
 }
 
+void DesktopFeed::programLeftTheFront() {
+    if (engine_.desktop().foreground().owner != processId_) {
+        return; // another program on the desktop took the front already
+    }
+    engine_.desktop().setForeground(0, 0);
+    followForeground();
+}
+
 void DesktopFeed::formShown(forms::Form& /*form*/) {
     engine_.desktop().setForeground(0, processId_);
     foregroundSequence_ = engine_.desktop().foreground().sequence;

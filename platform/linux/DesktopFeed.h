@@ -36,6 +36,9 @@ public:
 
     /// Brings the window system up to date and delivers the program's keystrokes.
     void poll();
+    /// The user went to a program that is not on the shared desktop (the backend saw the program's
+    /// windows lose the keyboard): while this program was in front, now nobody is.
+    void programLeftTheFront();
 
 private:
     void formShown(forms::Form& form) override;

@@ -116,6 +116,22 @@ TEST_F(TriggerOnTheDesktop, ClickIntoActsimWritesTheValue) {
     EXPECT_EQ(fieldValue(), typedValue);
 }
 
+TEST_F(TriggerOnTheDesktop, GoingToAProgramOffTheDesktopWritesTheValue) {
+    start();
+    session.user.type(form().txtNewValue, "Z");
+    const std::string typedValue = form().txtNewValue.Text();
+    actsim.desktop().setForeground(actWindow, kActsim);
+    feed->programLeftTheFront();
+    EXPECT_EQ(actsim.desktop().foreground().owner, kActsim) << "actsim took the front first and keeps it";
+
+    actsim.desktop().setForeground(0, kTrigger);
+    feed->programLeftTheFront();
+    EXPECT_EQ(actsim.desktop().foreground().owner, 0);
+    tick();
+    EXPECT_TRUE(session.runtime.ended());
+    EXPECT_EQ(fieldValue(), typedValue);
+}
+
 TEST_F(TriggerOnTheDesktop, KeysTypedForTheTriggerReachItsHookAndItsBox) {
     const std::string before = fieldValue();
     start();

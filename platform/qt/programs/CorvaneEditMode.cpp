@@ -30,8 +30,16 @@ int main(int argc, char** argv) {
     bool started = false;
     session.runtime.dispatch([&] {
         std::optional<DesktopFeed> desktop;
+        QObject listener; // goes before the feed does, and the connection with it
         if (act != nullptr) {
             desktop.emplace(session.runtime, session.windows, *act, session.keys, QApplication::applicationPid());
+            // A click into a program off the shared desktop takes the front from the trigger's form too.
+            QObject::connect(&application, &QGuiApplication::applicationStateChanged, &listener,
+                             [&](Qt::ApplicationState state) {
+                                 if (state != Qt::ApplicationActive) {
+                                     session.runtime.dispatch([&] { desktop->programLeftTheFront(); });
+                                 }
+                             });
         }
         trigger::CorvaneEditMode program(session.runtime, factory, session.settings, session.windows);
         started = true;
