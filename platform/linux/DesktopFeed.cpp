@@ -17,7 +17,8 @@ forms::Rect localRect(const sim::ScreenRect& rect) {
 
 DesktopFeed::DesktopFeed(forms::Runtime& runtime, forms::SimulatedWindowSystem& windows, sim::Engine& engine,
                          forms::KeySender& localKeys, int64_t processId)
-    : runtime_(runtime), windows_(windows), engine_(engine), localKeys_(localKeys), processId_(processId) {
+    : runtime_(runtime), windows_(windows), engine_(engine), localKeys_(localKeys), processId_(processId),
+      keyboardSequence_(engine.desktop().lastKeyPressed()) {
     poll();
     engine_.setForegroundListener([this](int16_t /*viewType*/) { actComesToFront(); });
     sourceId_ = runtime_.addMessageSource([this] { poll(); });
@@ -36,6 +37,10 @@ void DesktopFeed::poll() {
     followActFocus();
     followForeground();
     deliverKeys();
+    followKeyboard();
+    // The hooks hear the keys in this same pass of the message loop, before the timers that read
+    // what they set.
+    windows_.pumpInput();
 }
 
 void DesktopFeed::programLeftTheFront() {
@@ -99,6 +104,14 @@ void DesktopFeed::deliverKeys() {
     for (char keystroke : engine_.desktop().takeKeysFor(processId_)) {
         windows_.pressKey(virtualKeyOf(keystroke));
         localKeys_.SendKeys(notationOf(keystroke), false);
+    }
+}
+
+// Keys pressed before the feed began were pressed before the program's hooks existed.
+void DesktopFeed::followKeyboard() {
+    for (const sim::PressedKey& key : engine_.desktop().keysPressedAfter(keyboardSequence_)) {
+        keyboardSequence_ = key.sequence;
+        windows_.pressKey(virtualKeyOf(key.keystroke));
     }
 }
 

@@ -18,7 +18,9 @@ namespace corvane::platform::linux_desktop {
 /// - when another program comes to the front (the user clicks actsim, or ACT! brings its contact
 ///   view forward at `Views::Create`), the program's own form loses the foreground;
 /// - when one of the program's own forms is shown, the program is in front on the shared desktop;
-/// - keystrokes queued for the program reach its keyboard hooks and its focused control.
+/// - keystrokes queued for the program reach its keyboard hooks and its focused control;
+/// - keys the user presses in other programs (actsim notes them) reach its keyboard hooks, which
+///   see every key on the desktop.
 ///
 /// Everything is polled from the message loop; the first poll runs at once, so start-up code sees
 /// the desktop as it is. When the feed ends it hands the foreground, and any keystrokes still
@@ -48,6 +50,7 @@ private:
     void followActFocus();
     void followForeground();
     void deliverKeys();
+    void followKeyboard();
     void actComesToFront();
     forms::Hwnd mirror(const sim::DesktopWindow& window);
     forms::Hwnd mirrored(int32_t sharedHandle) const;
@@ -63,6 +66,7 @@ private:
     int32_t actWindow_ = 0;                   // shared handles as last seen
     int32_t actFocus_ = 0;
     int64_t foregroundSequence_ = -1;
+    int64_t keyboardSequence_ = 0;
     forms::Hwnd elsewhere_ = 0; // stands for a program in front whose window is not on the shared desktop
 };
 

@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -53,6 +54,7 @@ ActsimWindow::ActsimWindow(Engine& engine, int64_t processId, QString programFol
     showLoggedInUser();
     refreshCommands();
     focusWatch_ = connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { focusMoved(now); });
+    qApp->installEventFilter(this);
     connect(&poller_, &QTimer::timeout, this, [this] { poll(); });
     poller_.start(kPollMs);
 }
@@ -60,6 +62,7 @@ ActsimWindow::ActsimWindow(Engine& engine, int64_t processId, QString programFol
 ActsimWindow::~ActsimWindow() {
     // Taking the widgets down moves the focus; this window must no longer hear of it.
     disconnect(focusWatch_);
+    qApp->removeEventFilter(this);
     try {
         engine_.desktop().removeWindowsOf(processId_);
     } catch (const RuntimeError&) {
@@ -221,6 +224,44 @@ void ActsimWindow::enterField(QLineEdit& edit, const FieldDefinition& field) {
         // The trigger reads the desktop at once: actsim must be in front with the field focused.
         engine_.desktop().setForeground(desktopWindow_, processId_);
         start(kTrigger);
+    }
+}
+
+bool ActsimWindow::eventFilter(QObject* watched, QEvent* event) {
+    // A key travels up to the parents when the focused widget leaves it; it is noted once.
+    if (event->type() == QEvent::KeyPress && watched == QApplication::focusWidget() &&
+        isAncestorOf(QApplication::focusWidget())) {
+        noteKey(static_cast<const QKeyEvent&>(*event));
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void ActsimWindow::noteKey(const QKeyEvent& key) {
+    std::string keystroke;
+    switch (key.key()) {
+    case Qt::Key_Escape:
+        keystroke = "\x1B";
+        break;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        keystroke = "\t";
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        keystroke = "\r";
+        break;
+    case Qt::Key_Backspace:
+        keystroke = "\b";
+        break;
+    default:
+        keystroke = ansi::fromQt(key.text());
+    }
+    try {
+        for (char c : keystroke) {
+            engine_.desktop().keyPressed(c);
+        }
+    } catch (const RuntimeError& error) {
+        statusBar()->showMessage(QString::fromStdString(error.description()));
     }
 }
 

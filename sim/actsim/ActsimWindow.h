@@ -11,6 +11,7 @@
 #include <vector>
 
 class QComboBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -24,7 +25,8 @@ namespace corvane::sim::actsim {
 /// trigger (its window, the focused field as an "Edit" with its screen rectangle, when it comes to
 /// the front), starts `CorvaneEditMode` beside itself when a protected field is entered, and polls
 /// the database every 100 ms for what the programs did: values written, keystrokes sent to it,
-/// commands placed, and command 150, which ends it.
+/// commands placed, and command 150, which ends it. The keys the user presses in it are noted for the
+/// programs' keyboard hooks.
 class ActsimWindow : public QMainWindow {
 public:
     /// `programFolder` holds `CorvaneEditMode` and `Corvane`.
@@ -36,6 +38,8 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    /// Notes every key the user presses in actsim on the desktop, for the programs' keyboard hooks.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildMenus();
@@ -46,6 +50,7 @@ private:
     void moveContact(int step);
     void focusMoved(QWidget* now);
     void enterField(QLineEdit& edit, const FieldDefinition& field);
+    void noteKey(const QKeyEvent& key);
     void applyKeystrokes();
     void applyKeystroke(char keystroke);
     void refreshCommands();

@@ -7,6 +7,7 @@ namespace corvane::sim {
 
 namespace {
 
+constexpr int64_t kKeptKeys = 64;
 constexpr const char* kWindowColumns = "handle, owner, thread, class_name, left, top, right, bottom";
 
 DesktopWindow windowOf(const SqliteStatement& row) {
@@ -48,7 +49,7 @@ void DesktopStore::removeWindowsOf(int64_t owner) {
 
 void DesktopStore::clear() {
     connection_.transaction([&] {
-        connection_.exec("DELETE FROM desktop_windows; DELETE FROM desktop_keys; "
+        connection_.exec("DELETE FROM desktop_windows; DELETE FROM desktop_keys; DELETE FROM desktop_keyboard; "
                          "UPDATE desktop_state SET act_window = 0, act_focus = 0, foreground = 0, "
                          "foreground_owner = 0, foreground_seq = foreground_seq + 1;");
     });
@@ -128,6 +129,29 @@ std::string DesktopStore::takeKeysFor(int64_t owner) {
 
 void DesktopStore::readdressKeys(int64_t from, int64_t to) {
     connection_.execute("UPDATE desktop_keys SET owner = ? WHERE owner = ?", to, from);
+}
+
+void DesktopStore::keyPressed(char keystroke) {
+    connection_.transaction([&] {
+        connection_.execute("INSERT INTO desktop_keyboard (code) VALUES (?)",
+                            int64_t{static_cast<unsigned char>(keystroke)});
+        // Hooks poll often; what they have not read by then is long stale.
+        connection_.execute("DELETE FROM desktop_keyboard WHERE seq <= ?", connection_.lastInsertRowId() - kKeptKeys);
+    });
+}
+
+std::vector<PressedKey> DesktopStore::keysPressedAfter(int64_t sequence) {
+    auto row = connection_.prepare("SELECT seq, code FROM desktop_keyboard WHERE seq > ? ORDER BY seq");
+    row.bindAll(sequence);
+    std::vector<PressedKey> keys;
+    while (row.step()) {
+        keys.push_back({row.integer(0), static_cast<char>(static_cast<unsigned char>(row.integer(1)))});
+    }
+    return keys;
+}
+
+int64_t DesktopStore::lastKeyPressed() {
+    return connection_.queryInteger("SELECT MAX(seq) FROM desktop_keyboard").value_or(0);
 }
 
 // Column names come only from the members above, never from outside.

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace corvane::sim {
 
@@ -31,6 +32,12 @@ struct Foreground {
     int32_t window = 0;
     int64_t owner = 0;
     int64_t sequence = 0;
+};
+
+/// A key the user pressed somewhere on the desktop; `sequence` rises with every key.
+struct PressedKey {
+    int64_t sequence = 0;
+    char keystroke = 0;
 };
 
 /// What the window system of the desktop would tell the programs about each other, kept in the
@@ -75,6 +82,14 @@ public:
     std::string takeKeysFor(int64_t owner);
     /// Hands the keystrokes still queued for one program to another.
     void readdressKeys(int64_t from, int64_t to);
+
+    /// Notes a key the user pressed in a program, for the keyboard hooks of every program. Only the
+    /// latest keys are kept.
+    void keyPressed(char keystroke);
+    /// Keys pressed after the one with that sequence number, oldest first.
+    std::vector<PressedKey> keysPressedAfter(int64_t sequence);
+    /// Sequence number of the latest key pressed, 0 when none was.
+    int64_t lastKeyPressed();
 
 private:
     std::optional<DesktopWindow> windowIn(const char* stateColumn);

@@ -102,6 +102,19 @@ TEST_F(ActsimWindowTest, ChangesByOtherProgramsShowAndKeystrokesTypeAndMoveOn) {
     EXPECT_EQ(program.state().focusField(), 8) << "Tab moves on to the next field, as Enter does";
 }
 
+TEST_F(ActsimWindowTest, KeysTheUserPressesAreNotedForTheKeyboardHooks) {
+    enter(7);
+    const int64_t before = program.desktop().lastKeyPressed();
+    QTest::keyClick(&field(7), Qt::Key_Q);
+    QTest::keyClick(&field(7), Qt::Key_Escape);
+    QTest::keyClick(&field(7), Qt::Key_Tab);
+    std::string noted;
+    for (const PressedKey& key : program.desktop().keysPressedAfter(before)) {
+        noted.push_back(key.keystroke);
+    }
+    EXPECT_EQ(noted, "q\x1B\t");
+}
+
 TEST_F(ActsimWindowTest, PlacedCommandsShowPerViewAndStartTheirProgram) {
     program.auxCommands().define({"Corvane", "/opt/CORVANE.EXE", "/opt", "Corvane", "", "", "", 1});
     program.auxCommands().setPlaced(AuxPlace::Toolbar, 2, "Corvane", true);

@@ -137,13 +137,28 @@ TEST_F(TriggerOnTheDesktop, KeysTypedForTheTriggerReachItsHookAndItsBox) {
     start();
     session.user.type(form().txtNewValue, "Z");
     actsim.desktop().sendToForeground("q\x1B");
-    tick(2);
+    tick();
 
     EXPECT_TRUE(session.runtime.ended()) << "Escape reached the keyboard hook";
     EXPECT_EQ(fieldValue(), before);
     ASSERT_EQ(typed.sent().size(), 2u);
     EXPECT_EQ(typed.sent()[0].keys, "q");
     EXPECT_EQ(typed.sent()[1].keys, "{ESC}");
+}
+
+TEST_F(TriggerOnTheDesktop, EscapePressedInActsimReachesTheTriggersHook) {
+    actsim.desktop().keyPressed('\x1B'); // before the trigger ran: no hook saw it
+    const std::string before = fieldValue();
+    start();
+    session.user.type(form().txtNewValue, "Z");
+    tick();
+    ASSERT_FALSE(session.runtime.ended());
+
+    actsim.desktop().keyPressed('\x1B');
+    tick();
+    EXPECT_TRUE(session.runtime.ended());
+    EXPECT_EQ(fieldValue(), before);
+    EXPECT_TRUE(typed.sent().empty()) << "a key pressed in actsim is not typed into the trigger's box";
 }
 
 TEST_F(TriggerOnTheDesktop, TabSentAsTheFormClosesReachesActsimAfterIt) {

@@ -109,3 +109,23 @@ TEST(DesktopStore, OtherProcessesSeeTheDesktopThroughTheSharedFile) {
     EXPECT_EQ(trigger.desktop().foreground().window, main);
     EXPECT_EQ(actsim.desktop().takeKeysFor(kActsim), "\r");
 }
+
+TEST(DesktopStore, KeysPressedAnywhereAreReadInOrderAndOnlyTheLatestAreKept) {
+    Engine engine(":memory:");
+    auto& desktop = engine.desktop();
+    EXPECT_EQ(desktop.lastKeyPressed(), 0);
+    desktop.keyPressed('a');
+    const int64_t seen = desktop.lastKeyPressed();
+    desktop.keyPressed('\x1B');
+    desktop.keyPressed('\t');
+    const auto keys = desktop.keysPressedAfter(seen);
+    ASSERT_EQ(keys.size(), 2u);
+    EXPECT_EQ(keys[0].keystroke, '\x1B');
+    EXPECT_EQ(keys[1].keystroke, '\t');
+    EXPECT_GT(keys[1].sequence, keys[0].sequence);
+
+    for (int i = 0; i < 200; ++i) {
+        desktop.keyPressed('x');
+    }
+    EXPECT_EQ(desktop.keysPressedAfter(0).size(), 64u);
+}
