@@ -32,6 +32,8 @@
 
 namespace corvane::demo {
 
+using platform::linux_desktop::ActRegistration;
+
 namespace {
 
 constexpr int16_t kField = 15;
@@ -87,7 +89,7 @@ int rowOf(forms::ListView& list, const std::string& name) {
 /// One run of a program on the Qt backend: its session, ACT! as the Linux programs find it, and
 /// the user's hands. Message boxes are noted and answered with their default button.
 struct ProgramRun {
-    ProgramRun(const std::string& title, const std::string& lockFolder, const sim::ActRegistration& registration,
+    ProgramRun(const std::string& title, const std::string& lockFolder, const ActRegistration& registration,
                TourLog& log)
         : session({.title = title}, lockFolder), factory(registration) {
         failures.setHandler([&log](const std::string& message) { log.check(false, message); });
@@ -122,7 +124,7 @@ struct ProgramRun {
 
 /// A trigger run started by actsim, its window system fed from the shared desktop.
 struct TriggerRun : ProgramRun {
-    TriggerRun(const std::string& lockFolder, const sim::ActRegistration& registration, TourLog& log)
+    TriggerRun(const std::string& lockFolder, const ActRegistration& registration, TourLog& log)
         : ProgramRun("Corvane Edit Mode", lockFolder, registration, log),
           feed(session.runtime, session.windows, *factory.engine(), session.keys, kTriggerProcess),
           program(session.runtime, factory, session.settings, session.windows) {}

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "demo/TourLog.h"
+#include "platform/linux/ActRegistration.h"
 #include "sim/actsim/ActsimWindow.h"
-#include "sim/desktop/ActRegistration.h"
 #include "sim/engine/Engine.h"
 
 #include <QImage>
@@ -48,7 +48,7 @@ private:
     std::string folder_;
     TourLog log_;
     std::unique_ptr<sim::Engine> engine_;
-    sim::ActRegistration registration_;
+    platform::linux_desktop::ActRegistration registration_;
     std::unique_ptr<sim::actsim::ActsimWindow> actsim_;
 };
 

@@ -5,7 +5,7 @@
 
 namespace corvane::platform::linux_desktop {
 
-LinuxActFactory::LinuxActFactory(const sim::ActRegistration& registration) {
+LinuxActFactory::LinuxActFactory(const ActRegistration& registration) {
     const auto database = registration.find();
     if (!database) {
         return;

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "common/act/Act.h"
+#include "platform/linux/ActRegistration.h"
 #include "sim/act/SimFactory.h"
-#include "sim/desktop/ActRegistration.h"
 #include "sim/engine/Engine.h"
 
 #include <memory>
@@ -16,7 +16,7 @@ namespace corvane::platform::linux_desktop {
 /// and every object fails with 429.
 class LinuxActFactory : public act::ActFactory {
 public:
-    explicit LinuxActFactory(const sim::ActRegistration& registration);
+    explicit LinuxActFactory(const ActRegistration& registration);
 
     std::shared_ptr<act::ActObject> CreateObject(std::string_view className) override;
     std::unique_ptr<act::EventControl> CreateEventControl() override;

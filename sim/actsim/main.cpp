@@ -1,9 +1,9 @@
 // actsim: the simulated ACT! on Linux. Opens the database given on its command line, or the demo
 // database "Sales" in the user's data folder, and notes for the programs that it runs.
 #include "common/RuntimeError.h"
+#include "platform/linux/ActRegistration.h"
 #include "sim/actsim/ActsimDatabase.h"
 #include "sim/actsim/ActsimWindow.h"
-#include "sim/desktop/ActRegistration.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -19,9 +19,9 @@ int main(int argc, char** argv) {
     const int64_t processId = getpid();
     try {
         auto engine = sim::actsim::openActsimDatabase(path);
-        const std::string folder = sim::ActRegistration::userFolder();
+        const std::string folder = platform::linux_desktop::ActRegistration::userFolder();
         std::filesystem::create_directories(folder);
-        sim::ActRegistration registration(folder);
+        platform::linux_desktop::ActRegistration registration(folder);
         registration.publish(processId, path);
         int result = 0;
         {

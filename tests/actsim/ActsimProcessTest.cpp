@@ -1,6 +1,6 @@
+#include "platform/linux/ActRegistration.h"
 #include "platform/linux/DesktopShell.h"
 #include "sim/actsim/ActsimDatabase.h"
-#include "sim/desktop/ActRegistration.h"
 
 #include "tests/support/TempDir.h"
 #include "tests/support/WaitFor.h"
@@ -25,7 +25,7 @@ TEST(ActsimProcess, Command150EndsActsimAndOpeningTheDatabaseStartsItAgain) {
     auto engine = openActsimDatabase(database);
     engine->contacts().setValue(1, 7, "Kept");
     engine->runCommand(150);
-    ActRegistration registration(dir.path().string());
+    platform::linux_desktop::ActRegistration registration(dir.path().string());
 
     platform::linux_desktop::DesktopShell shell(CORVANE_ACTSIM_PROGRAM);
     ASSERT_EQ(shell.ShellExecuteA({0, "open", database, "", dir.path().string(), 5}), 42);

@@ -8,8 +8,8 @@
 
 #include <unistd.h>
 
+using corvane::platform::linux_desktop::ActRegistration;
 using corvane::platform::linux_desktop::LinuxActFactory;
-using corvane::sim::ActRegistration;
 
 TEST(LinuxActFactory, WithoutARunningActNothingCanBeReached) {
     corvane::test::TempDir dir;

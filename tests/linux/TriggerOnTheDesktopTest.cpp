@@ -71,7 +71,7 @@ protected:
     test::TempDir dir;
     const std::string database = dir.file("Sales.dbf");
     sim::Engine actsim{database};
-    sim::ActRegistration registration{dir.path().string()};
+    ActRegistration registration{dir.path().string()};
     int32_t actWindow = 0;
     forms::headless::HeadlessSession session{
         {.path = dir.path().string(), .exeName = "CorvaneEditMode", .title = "Corvane Edit Mode"}};

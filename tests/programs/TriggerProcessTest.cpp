@@ -1,8 +1,8 @@
 #include "common/IniSettingsStore.h"
 #include "common/Paths.h"
 #include "common/SettingsStore.h"
+#include "platform/linux/ActRegistration.h"
 #include "sim/demo/DemoDatabase.h"
-#include "sim/desktop/ActRegistration.h"
 #include "sim/engine/Engine.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/WaitFor.h"
@@ -88,7 +88,7 @@ protected:
     test::TempDir dir;
     const std::string database = dir.file("Sales.dbf");
     sim::Engine actsim{database};
-    sim::ActRegistration registration{dir.file("run")};
+    platform::linux_desktop::ActRegistration registration{dir.file("run")};
     pid_t child = 0;
     std::optional<int> exitCode;
 };

@@ -1,9 +1,9 @@
 // Corvane, the administration tool, on Linux: Qt windows beside actsim, the simulated ACT!.
 #include "admin/AdminProgram.h"
+#include "platform/linux/ActRegistration.h"
 #include "platform/linux/DesktopShell.h"
 #include "platform/linux/LinuxActFactory.h"
 #include "platform/qt/QtSession.h"
-#include "sim/desktop/ActRegistration.h"
 
 #include <QApplication>
 
@@ -12,7 +12,8 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     // ACT! is the actsim that runs for this user; restarting ACT! opens its database with the actsim
     // beside this program.
-    platform::linux_desktop::LinuxActFactory factory(sim::ActRegistration(sim::ActRegistration::userFolder()));
+    using platform::linux_desktop::ActRegistration;
+    platform::linux_desktop::LinuxActFactory factory(ActRegistration(ActRegistration::userFolder()));
     platform::linux_desktop::DesktopShell shell(QApplication::applicationDirPath().toStdString() + "/actsim");
     forms::qt::QtSession session({.title = "Corvane",
                                   .major = CORVANE_VERSION_MAJOR,

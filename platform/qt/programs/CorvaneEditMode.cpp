@@ -1,10 +1,10 @@
 // CorvaneEditMode, the edit-mode trigger, on Linux: Qt windows beside actsim, the simulated ACT!.
 #include "trigger/CorvaneEditMode.h"
+#include "platform/linux/ActRegistration.h"
 #include "platform/linux/DesktopFeed.h"
 #include "platform/linux/DesktopKeySender.h"
 #include "platform/linux/LinuxActFactory.h"
 #include "platform/qt/QtSession.h"
-#include "sim/desktop/ActRegistration.h"
 
 #include <QApplication>
 
@@ -16,7 +16,7 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     // ACT! is the actsim that runs for this user; its window, its focused field and the keys sent to
     // it are on the desktop that actsim shares through its database.
-    LinuxActFactory factory(sim::ActRegistration(sim::ActRegistration::userFolder()));
+    LinuxActFactory factory(ActRegistration(ActRegistration::userFolder()));
     sim::Engine* act = factory.engine();
     std::optional<DesktopKeySender> keys;
     if (act != nullptr) {

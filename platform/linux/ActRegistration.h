@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-namespace corvane::sim {
+namespace corvane::platform::linux_desktop {
 
 /// The per-user note that a simulated ACT! runs, so the programs find its database without options
 /// of their own: the file "corvane-actsim" in the user's runtime folder holds the process id of
@@ -38,4 +38,4 @@ private:
     std::string file_;
 };
 
-} // namespace corvane::sim
+} // namespace corvane::platform::linux_desktop

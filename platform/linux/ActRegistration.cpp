@@ -1,4 +1,4 @@
-#include "sim/desktop/ActRegistration.h"
+#include "platform/linux/ActRegistration.h"
 
 #include "common/FileIo.h"
 #include "common/Paths.h"
@@ -9,7 +9,7 @@
 #include <filesystem>
 #include <signal.h>
 
-namespace corvane::sim {
+namespace corvane::platform::linux_desktop {
 
 namespace {
 
@@ -81,4 +81,4 @@ std::optional<ActRegistration::Note> ActRegistration::read() const {
     return note.databasePath.empty() ? std::nullopt : std::optional<Note>(note);
 }
 
-} // namespace corvane::sim
+} // namespace corvane::platform::linux_desktop

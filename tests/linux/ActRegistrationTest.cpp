@@ -1,4 +1,4 @@
-#include "sim/desktop/ActRegistration.h"
+#include "platform/linux/ActRegistration.h"
 
 #include "tests/support/TempDir.h"
 #include "tests/support/VbErrorOf.h"
@@ -8,7 +8,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-using corvane::sim::ActRegistration;
+using corvane::platform::linux_desktop::ActRegistration;
 
 namespace {
 
