@@ -55,7 +55,7 @@ Form1::~Form1() {
     ActEvent1->SetEventSink(nullptr);
 }
 
-std::vector<forms::ColumnSpec> Form1::userColumns() {
+std::vector<forms::ColumnProps> Form1::userColumns() {
     return {{.text = "Users", .key = "Users", .width = 2400}, {.text = "Rights", .key = "Rights", .width = 1600}};
 }
 

@@ -134,7 +134,7 @@ protected:
     void Form_Unload(int16_t& cancel) override;
 
 private:
-    static std::vector<forms::ColumnSpec> userColumns();
+    static std::vector<forms::ColumnProps> userColumns();
     void bindEvents();
 
     // Start-up and shutdown (Form1.cpp).

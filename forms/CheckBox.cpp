@@ -15,8 +15,8 @@ void checkValue(int16_t value) {
 }
 } // namespace
 
-CheckBox::CheckBox(Container& parent, ControlSpec spec, Options options)
-    : Control(parent, std::move(spec)), options_(std::move(options)) {
+CheckBox::CheckBox(Container& parent, ControlProps props, Options options)
+    : Control(parent, std::move(props)), options_(std::move(options)) {
     checkValue(options_.value);
 }
 

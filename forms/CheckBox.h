@@ -12,7 +12,7 @@ inline constexpr int16_t vbUnchecked = 0;
 inline constexpr int16_t vbChecked = 1;
 inline constexpr int16_t vbGrayed = 2;
 
-/// Design properties of a CheckBox beyond `ControlSpec`.
+/// Design properties of a CheckBox beyond `ControlProps`.
 struct CheckBoxOptions {
     std::string caption;
     int16_t value = vbUnchecked;
@@ -23,7 +23,7 @@ class CheckBox : public Control {
 public:
     using Options = CheckBoxOptions;
 
-    CheckBox(Container& parent, ControlSpec spec, Options options = {});
+    CheckBox(Container& parent, ControlProps props, Options options = {});
 
     ControlKind kind() const override { return ControlKind::CheckBox; }
     bool canFocus() const override { return true; }

@@ -7,7 +7,7 @@
 namespace corvane::forms {
 
 /// Design properties of a list view column.
-struct ColumnSpec {
+struct ColumnProps {
     std::string text;
     std::string key;
     /// Width in twips.
@@ -17,18 +17,18 @@ struct ColumnSpec {
 /// A column of a list view in report view. Columns lie side by side from the list's left edge.
 class ColumnHeader {
 public:
-    ColumnHeader(ColumnSpec spec, int index, int32_t left) : spec_(std::move(spec)), index_(index), left_(left) {}
+    ColumnHeader(ColumnProps props, int index, int32_t left) : props_(std::move(props)), index_(index), left_(left) {}
 
-    const std::string& Text() const { return spec_.text; }
-    const std::string& Key() const { return spec_.key; }
+    const std::string& Text() const { return props_.text; }
+    const std::string& Key() const { return props_.key; }
     /// Position from 1.
     int Index() const { return index_; }
     /// Left edge in twips, in the list's own coordinates.
     int32_t Left() const { return left_; }
-    int32_t Width() const { return spec_.width; }
+    int32_t Width() const { return props_.width; }
 
 private:
-    ColumnSpec spec_;
+    ColumnProps props_;
     int index_;
     int32_t left_;
 };

@@ -10,8 +10,8 @@ namespace corvane::forms {
 /// A drop-down list combo box: its text is the selected item's text, "" when none is selected.
 class ComboBox : public ListControl {
 public:
-    ComboBox(Container& parent, ControlSpec spec, Options options = {})
-        : ListControl(parent, std::move(spec), options) {}
+    ComboBox(Container& parent, ControlProps props, Options options = {})
+        : ListControl(parent, std::move(props), options) {}
 
     ControlKind kind() const override { return ControlKind::ComboBox; }
     std::string Text() const { return List(ListIndex()); }

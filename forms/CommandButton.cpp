@@ -7,8 +7,8 @@
 
 namespace corvane::forms {
 
-CommandButton::CommandButton(Container& parent, ControlSpec spec, Options options)
-    : Control(parent, std::move(spec)), options_(std::move(options)) {
+CommandButton::CommandButton(Container& parent, ControlProps props, Options options)
+    : Control(parent, std::move(props)), options_(std::move(options)) {
     if (options_.isDefault) {
         form().setDefaultButton(this);
     }

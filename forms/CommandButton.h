@@ -7,7 +7,7 @@
 
 namespace corvane::forms {
 
-/// Design properties of a CommandButton beyond `ControlSpec`.
+/// Design properties of a CommandButton beyond `ControlProps`.
 struct CommandButtonOptions {
     std::string caption;
     /// Enter anywhere in the form presses it.
@@ -23,7 +23,7 @@ class CommandButton : public Control {
 public:
     using Options = CommandButtonOptions;
 
-    CommandButton(Container& parent, ControlSpec spec, Options options = {});
+    CommandButton(Container& parent, ControlProps props, Options options = {});
 
     ControlKind kind() const override { return ControlKind::CommandButton; }
     bool canFocus() const override { return true; }

@@ -9,8 +9,8 @@
 
 namespace corvane::forms {
 
-Control::Control(Container& parent, ControlSpec spec)
-    : parent_(parent), spec_(std::move(spec)), hWnd_(parent.form().runtime().newHandle()) {
+Control::Control(Container& parent, ControlProps props)
+    : parent_(parent), props_(std::move(props)), hWnd_(parent.form().runtime().newHandle()) {
     parent_.adopt(*this);
 }
 
@@ -32,32 +32,32 @@ void Control::changed() {
 }
 
 void Control::setLeft(int32_t left) {
-    Move(left, spec_.top, spec_.width, spec_.height);
+    Move(left, props_.top, props_.width, props_.height);
 }
 void Control::setTop(int32_t top) {
-    Move(spec_.left, top, spec_.width, spec_.height);
+    Move(props_.left, top, props_.width, props_.height);
 }
 void Control::setWidth(int32_t width) {
-    Move(spec_.left, spec_.top, width, spec_.height);
+    Move(props_.left, props_.top, width, props_.height);
 }
 void Control::setHeight(int32_t height) {
-    Move(spec_.left, spec_.top, spec_.width, height);
+    Move(props_.left, props_.top, props_.width, height);
 }
 
 void Control::Move(int32_t left, int32_t top, int32_t width, int32_t height) {
     if (width < 0 || height < 0) {
         throw RuntimeError(vberr::InvalidPropertyValue);
     }
-    spec_.left = left;
-    spec_.top = top;
-    spec_.width = width;
-    spec_.height = height;
+    props_.left = left;
+    props_.top = top;
+    props_.width = width;
+    props_.height = height;
     changed();
 }
 
 void Control::setVisible(bool visible) {
-    if (spec_.visible != visible) {
-        spec_.visible = visible;
+    if (props_.visible != visible) {
+        props_.visible = visible;
         if (!visible) {
             form().dropFocus(*this);
         }
@@ -66,8 +66,8 @@ void Control::setVisible(bool visible) {
 }
 
 void Control::setEnabled(bool enabled) {
-    if (spec_.enabled != enabled) {
-        spec_.enabled = enabled;
+    if (props_.enabled != enabled) {
+        props_.enabled = enabled;
         if (!enabled) {
             form().dropFocus(*this);
         }
@@ -76,11 +76,11 @@ void Control::setEnabled(bool enabled) {
 }
 
 void Control::setTag(std::string tag) {
-    spec_.tag = std::move(tag);
+    props_.tag = std::move(tag);
 }
 
 bool Control::reachable() {
-    if (!spec_.visible || !spec_.enabled) {
+    if (!props_.visible || !props_.enabled) {
         return false;
     }
     auto* frame = dynamic_cast<Control*>(&parent_);
@@ -88,7 +88,7 @@ bool Control::reachable() {
 }
 
 void Control::SetFocus() {
-    if (!canFocus() || !spec_.visible || !spec_.enabled) {
+    if (!canFocus() || !props_.visible || !props_.enabled) {
         throw RuntimeError(vberr::InvalidProcedureCall);
     }
     form().setActiveControl(this);

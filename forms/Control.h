@@ -1,6 +1,6 @@
 #pragma once
 
-#include "forms/ControlSpec.h"
+#include "forms/ControlProps.h"
 #include "forms/Hwnd.h"
 
 #include <cstdint>
@@ -32,34 +32,34 @@ enum class ControlKind {
 /// runtime's dispatch. Controls are members of their form and register with their container.
 class Control {
 public:
-    Control(Container& parent, ControlSpec spec);
+    Control(Container& parent, ControlProps props);
     virtual ~Control();
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
 
     virtual ControlKind kind() const = 0;
 
-    const std::string& Name() const { return spec_.name; }
-    int Index() const { return spec_.index; }
+    const std::string& Name() const { return props_.name; }
+    int Index() const { return props_.index; }
     Container& Parent() { return parent_; }
     Form& form();
     Hwnd hWnd() const { return hWnd_; }
 
-    int32_t Left() const { return spec_.left; }
-    int32_t Top() const { return spec_.top; }
-    int32_t Width() const { return spec_.width; }
-    int32_t Height() const { return spec_.height; }
+    int32_t Left() const { return props_.left; }
+    int32_t Top() const { return props_.top; }
+    int32_t Width() const { return props_.width; }
+    int32_t Height() const { return props_.height; }
     void setLeft(int32_t left);
     void setTop(int32_t top);
     void setWidth(int32_t width);
     void setHeight(int32_t height);
     void Move(int32_t left, int32_t top, int32_t width, int32_t height);
 
-    bool Visible() const { return spec_.visible; }
+    bool Visible() const { return props_.visible; }
     void setVisible(bool visible);
-    bool Enabled() const { return spec_.enabled; }
+    bool Enabled() const { return props_.enabled; }
     void setEnabled(bool enabled);
-    const std::string& Tag() const { return spec_.tag; }
+    const std::string& Tag() const { return props_.tag; }
     void setTag(std::string tag);
 
     /// Gives this control the keyboard focus; VB's error 5 when it is hidden or disabled.
@@ -84,7 +84,7 @@ protected:
 
 private:
     Container& parent_;
-    ControlSpec spec_;
+    ControlProps props_;
     Hwnd hWnd_;
 };
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "forms/ControlArrayError.h"
-#include "forms/ControlSpec.h"
+#include "forms/ControlProps.h"
 
 #include <memory>
 #include <utility>
@@ -20,9 +20,9 @@ public:
     ControlArray(const ControlArray&) = delete;
     ControlArray& operator=(const ControlArray&) = delete;
 
-    /// Creates an element; `spec.index` is its index in the array.
-    T& add(Container& parent, ControlSpec spec, typename T::Options options = {}) {
-        elements_.push_back(std::make_unique<T>(parent, std::move(spec), std::move(options)));
+    /// Creates an element; `props.index` is its index in the array.
+    T& add(Container& parent, ControlProps props, typename T::Options options = {}) {
+        elements_.push_back(std::make_unique<T>(parent, std::move(props), std::move(options)));
         return *elements_.back();
     }
 

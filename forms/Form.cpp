@@ -17,7 +17,8 @@ constexpr int16_t kEscape = 27;
 constexpr int kFormAlreadyDisplayed = 400;
 } // namespace
 
-Form::Form(Runtime& runtime, FormSpec spec) : runtime_(runtime), spec_(std::move(spec)), hWnd_(runtime.newHandle()) {
+Form::Form(Runtime& runtime, FormProps props)
+    : runtime_(runtime), props_(std::move(props)), hWnd_(runtime.newHandle()) {
     runtime_.registerForm(*this);
 }
 
@@ -34,36 +35,36 @@ void Form::changed() {
 }
 
 void Form::setCaption(std::string caption) {
-    spec_.caption = std::move(caption);
+    props_.caption = std::move(caption);
     changed();
 }
 
 void Form::setTopMost(bool topMost) {
-    spec_.topMost = topMost;
+    props_.topMost = topMost;
     changed();
 }
 
 void Form::setLeft(int32_t left) {
-    Move(left, spec_.top, spec_.width, spec_.height);
+    Move(left, props_.top, props_.width, props_.height);
 }
 void Form::setTop(int32_t top) {
-    Move(spec_.left, top, spec_.width, spec_.height);
+    Move(props_.left, top, props_.width, props_.height);
 }
 void Form::setWidth(int32_t width) {
-    Move(spec_.left, spec_.top, width, spec_.height);
+    Move(props_.left, props_.top, width, props_.height);
 }
 void Form::setHeight(int32_t height) {
-    Move(spec_.left, spec_.top, spec_.width, height);
+    Move(props_.left, props_.top, props_.width, height);
 }
 
 void Form::Move(int32_t left, int32_t top, int32_t width, int32_t height) {
     if (width < 0 || height < 0) {
         throw RuntimeError(vberr::InvalidPropertyValue);
     }
-    spec_.left = left;
-    spec_.top = top;
-    spec_.width = width;
-    spec_.height = height;
+    props_.left = left;
+    props_.top = top;
+    props_.width = width;
+    props_.height = height;
     changed();
 }
 

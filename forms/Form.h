@@ -24,7 +24,7 @@ inline constexpr int32_t kDialogChromeWidth = 2 * 3 * 15;
 inline constexpr int32_t kDialogChromeHeight = (2 * 3 + 25) * 15;
 
 /// Design properties of a form. Geometry in twips, screen coordinates.
-struct FormSpec {
+struct FormProps {
     std::string name;
     std::string caption;
     int32_t left = 0;
@@ -46,7 +46,7 @@ struct FormSpec {
 /// constructed for each showing.
 class Form : public Container {
 public:
-    Form(Runtime& runtime, FormSpec spec);
+    Form(Runtime& runtime, FormProps props);
     ~Form() override;
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
@@ -54,19 +54,19 @@ public:
     Form& form() override { return *this; }
     Runtime& runtime() { return runtime_; }
     Hwnd hWnd() const { return hWnd_; }
-    const std::string& Name() const { return spec_.name; }
+    const std::string& Name() const { return props_.name; }
 
-    const std::string& Caption() const { return spec_.caption; }
+    const std::string& Caption() const { return props_.caption; }
     void setCaption(std::string caption);
-    forms::BorderStyle BorderStyle() const { return spec_.borderStyle; }
-    bool TopMost() const { return spec_.topMost; }
+    forms::BorderStyle BorderStyle() const { return props_.borderStyle; }
+    bool TopMost() const { return props_.topMost; }
     /// Keeps the window above all others (what `SetWindowPos` with `HWND_TOPMOST` does).
     void setTopMost(bool topMost);
 
-    int32_t Left() const { return spec_.left; }
-    int32_t Top() const { return spec_.top; }
-    int32_t Width() const { return spec_.width; }
-    int32_t Height() const { return spec_.height; }
+    int32_t Left() const { return props_.left; }
+    int32_t Top() const { return props_.top; }
+    int32_t Width() const { return props_.width; }
+    int32_t Height() const { return props_.height; }
     void setLeft(int32_t left);
     void setTop(int32_t top);
     void setWidth(int32_t width);
@@ -131,7 +131,7 @@ private:
     void changed();
 
     Runtime& runtime_;
-    FormSpec spec_;
+    FormProps props_;
     Hwnd hWnd_;
     bool loaded_ = false;
     bool visible_ = false;

@@ -4,8 +4,8 @@
 
 namespace corvane::forms {
 
-Frame::Frame(Container& parent, ControlSpec spec, Options options)
-    : Control(parent, std::move(spec)), options_(std::move(options)) {}
+Frame::Frame(Container& parent, ControlProps props, Options options)
+    : Control(parent, std::move(props)), options_(std::move(options)) {}
 
 void Frame::setCaption(std::string caption) {
     options_.caption = std::move(caption);

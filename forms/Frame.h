@@ -7,7 +7,7 @@
 
 namespace corvane::forms {
 
-/// Design properties of a Frame beyond `ControlSpec`.
+/// Design properties of a Frame beyond `ControlProps`.
 struct FrameOptions {
     std::string caption;
 };
@@ -17,7 +17,7 @@ class Frame : public Control, public Container {
 public:
     using Options = FrameOptions;
 
-    Frame(Container& parent, ControlSpec spec, Options options = {});
+    Frame(Container& parent, ControlProps props, Options options = {});
 
     ControlKind kind() const override { return ControlKind::Frame; }
     Form& form() override { return Control::form(); }

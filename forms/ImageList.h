@@ -6,7 +6,7 @@
 
 namespace corvane::forms {
 
-struct ImageListSpec {
+struct ImageListProps {
     std::string name;
     /// Size of every image, in pixels.
     int32_t imageWidth = 16;
@@ -18,15 +18,15 @@ struct ImageListSpec {
 /// rows at least as high as the images.
 class ImageList {
 public:
-    explicit ImageList(ImageListSpec spec) : spec_(std::move(spec)) {}
+    explicit ImageList(ImageListProps props) : props_(std::move(props)) {}
 
-    const std::string& Name() const { return spec_.name; }
-    int32_t ImageWidth() const { return spec_.imageWidth; }
-    int32_t ImageHeight() const { return spec_.imageHeight; }
-    int32_t Count() const { return spec_.imageCount; }
+    const std::string& Name() const { return props_.name; }
+    int32_t ImageWidth() const { return props_.imageWidth; }
+    int32_t ImageHeight() const { return props_.imageHeight; }
+    int32_t Count() const { return props_.imageCount; }
 
 private:
-    ImageListSpec spec_;
+    ImageListProps props_;
 };
 
 } // namespace corvane::forms

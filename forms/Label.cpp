@@ -6,8 +6,8 @@
 
 namespace corvane::forms {
 
-Label::Label(Container& parent, ControlSpec spec, Options options)
-    : Control(parent, std::move(spec)), options_(std::move(options)) {}
+Label::Label(Container& parent, ControlProps props, Options options)
+    : Control(parent, std::move(props)), options_(std::move(options)) {}
 
 void Label::setCaption(std::string caption) {
     options_.caption = std::move(caption);

@@ -7,7 +7,7 @@
 
 namespace corvane::forms {
 
-/// Design properties of a Label beyond `ControlSpec`.
+/// Design properties of a Label beyond `ControlProps`.
 struct LabelOptions {
     std::string caption;
     bool fontBold = false;
@@ -20,7 +20,7 @@ class Label : public Control {
 public:
     using Options = LabelOptions;
 
-    Label(Container& parent, ControlSpec spec, Options options = {});
+    Label(Container& parent, ControlProps props, Options options = {});
 
     ControlKind kind() const override { return ControlKind::Label; }
     const std::string& Caption() const { return options_.caption; }

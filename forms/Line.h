@@ -7,7 +7,7 @@
 
 namespace corvane::forms {
 
-/// Design properties of a Line beyond `ControlSpec`.
+/// Design properties of a Line beyond `ControlProps`.
 struct LineOptions {
     int32_t x1 = 0;
     int32_t y1 = 0;
@@ -20,7 +20,8 @@ class Line : public Control {
 public:
     using Options = LineOptions;
 
-    Line(Container& parent, ControlSpec spec, Options options) : Control(parent, std::move(spec)), options_(options) {}
+    Line(Container& parent, ControlProps props, Options options)
+        : Control(parent, std::move(props)), options_(options) {}
 
     ControlKind kind() const override { return ControlKind::Line; }
     int32_t X1() const { return options_.x1; }

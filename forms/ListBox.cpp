@@ -7,8 +7,8 @@
 
 namespace corvane::forms {
 
-ListBox::ListBox(Container& parent, ControlSpec spec, Options options)
-    : ListControl(parent, std::move(spec), options) {}
+ListBox::ListBox(Container& parent, ControlProps props, Options options)
+    : ListControl(parent, std::move(props), options) {}
 
 void ListBox::setTopIndex(int32_t index) {
     if (index < 0 || (index >= ListCount() && index != 0)) {

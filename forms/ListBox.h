@@ -11,7 +11,7 @@ namespace corvane::forms {
 /// A list box with a scroll position (`TopIndex`), double click and key press.
 class ListBox : public ListControl {
 public:
-    ListBox(Container& parent, ControlSpec spec, Options options = {});
+    ListBox(Container& parent, ControlProps props, Options options = {});
 
     ControlKind kind() const override { return ControlKind::ListBox; }
     /// The first visible item.

@@ -20,8 +20,8 @@ unsigned char lower(char c) {
 }
 } // namespace
 
-ListControl::ListControl(Container& parent, ControlSpec spec, Options options)
-    : Control(parent, std::move(spec)), options_(options) {}
+ListControl::ListControl(Container& parent, ControlProps props, Options options)
+    : Control(parent, std::move(props)), options_(options) {}
 
 bool ListControl::lessIgnoringCase(const std::string& a, const std::string& b) {
     return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),

@@ -9,7 +9,7 @@
 
 namespace corvane::forms {
 
-/// Design properties of a ListControl beyond `ControlSpec`.
+/// Design properties of a ListControl beyond `ControlProps`.
 struct ListControlOptions {
     /// Items added without a position take their place in alphabetical order, ignoring case.
     bool sorted = false;
@@ -60,7 +60,7 @@ public:
     static std::string sortKey(const std::string& text);
 
 protected:
-    ListControl(Container& parent, ControlSpec spec, Options options);
+    ListControl(Container& parent, ControlProps props, Options options);
 
 private:
     struct Item {

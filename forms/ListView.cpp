@@ -15,11 +15,11 @@ constexpr int kIndexOutOfBounds = 35600;
 constexpr int kElementNotFound = 35601;
 } // namespace
 
-ListView::ListView(Container& parent, ControlSpec spec, Options options)
-    : Control(parent, std::move(spec)), options_(std::move(options)), items_(*this) {
+ListView::ListView(Container& parent, ControlProps props, Options options)
+    : Control(parent, std::move(props)), options_(std::move(options)), items_(*this) {
     int32_t left = 0;
     int index = 1;
-    for (const ColumnSpec& column : options_.columns) {
+    for (const ColumnProps& column : options_.columns) {
         columns_.emplace_back(column, index++, left);
         left += column.width;
     }

@@ -13,9 +13,9 @@ namespace corvane::forms {
 
 class ImageList;
 
-/// Design properties of a ListView beyond `ControlSpec`.
+/// Design properties of a ListView beyond `ControlProps`.
 struct ListViewOptions {
-    std::vector<ColumnSpec> columns;
+    std::vector<ColumnProps> columns;
     bool checkboxes = false;
 };
 
@@ -32,7 +32,7 @@ public:
 
     using Options = ListViewOptions;
 
-    ListView(Container& parent, ControlSpec spec, Options options = {});
+    ListView(Container& parent, ControlProps props, Options options = {});
 
     ControlKind kind() const override { return ControlKind::ListView; }
     bool canFocus() const override { return true; }

@@ -8,11 +8,11 @@
 
 namespace corvane::forms {
 
-Menu::Menu(Form& form, MenuSpec spec) : form_(form), parent_(nullptr), spec_(std::move(spec)) {
+Menu::Menu(Form& form, MenuProps props) : form_(form), parent_(nullptr), props_(std::move(props)) {
     form_.addMenu(*this);
 }
 
-Menu::Menu(Menu& parent, MenuSpec spec) : form_(parent.form_), parent_(&parent), spec_(std::move(spec)) {
+Menu::Menu(Menu& parent, MenuProps props) : form_(parent.form_), parent_(&parent), props_(std::move(props)) {
     parent.entries_.push_back(this);
 }
 
@@ -29,17 +29,17 @@ void Menu::changed() {
 }
 
 void Menu::setCaption(std::string caption) {
-    spec_.caption = std::move(caption);
+    props_.caption = std::move(caption);
     changed();
 }
 
 void Menu::setEnabled(bool enabled) {
-    spec_.enabled = enabled;
+    props_.enabled = enabled;
     changed();
 }
 
 void Menu::setVisible(bool visible) {
-    spec_.visible = visible;
+    props_.visible = visible;
     changed();
 }
 

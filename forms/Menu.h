@@ -8,7 +8,7 @@ namespace corvane::forms {
 
 class Form;
 
-struct MenuSpec {
+struct MenuProps {
     std::string name;
     /// "&" marks the access key.
     std::string caption;
@@ -20,19 +20,19 @@ struct MenuSpec {
 class Menu {
 public:
     /// A menu on the form's menu bar.
-    Menu(Form& form, MenuSpec spec);
+    Menu(Form& form, MenuProps props);
     /// An entry of a menu.
-    Menu(Menu& parent, MenuSpec spec);
+    Menu(Menu& parent, MenuProps props);
     ~Menu();
     Menu(const Menu&) = delete;
     Menu& operator=(const Menu&) = delete;
 
-    const std::string& Name() const { return spec_.name; }
-    const std::string& Caption() const { return spec_.caption; }
+    const std::string& Name() const { return props_.name; }
+    const std::string& Caption() const { return props_.caption; }
     void setCaption(std::string caption);
-    bool Enabled() const { return spec_.enabled; }
+    bool Enabled() const { return props_.enabled; }
     void setEnabled(bool enabled);
-    bool Visible() const { return spec_.visible; }
+    bool Visible() const { return props_.visible; }
     void setVisible(bool visible);
     Form& form() { return form_; }
     Menu* Parent() { return parent_; }
@@ -48,7 +48,7 @@ private:
 
     Form& form_;
     Menu* parent_;
-    MenuSpec spec_;
+    MenuProps props_;
     std::vector<Menu*> entries_;
 };
 

@@ -6,8 +6,8 @@
 
 namespace corvane::forms {
 
-OptionButton::OptionButton(Container& parent, OptionGroup& group, ControlSpec spec, Options options)
-    : Control(parent, std::move(spec)), group_(group), options_(std::move(options)) {}
+OptionButton::OptionButton(Container& parent, OptionGroup& group, ControlProps props, Options options)
+    : Control(parent, std::move(props)), group_(group), options_(std::move(options)) {}
 
 void OptionButton::setValue(bool value) {
     if (value == options_.value) {

@@ -8,7 +8,7 @@ namespace corvane::forms {
 
 class OptionGroup;
 
-/// Design properties of a OptionButton beyond `ControlSpec`.
+/// Design properties of a OptionButton beyond `ControlProps`.
 struct OptionButtonOptions {
     std::string caption;
     bool value = false;
@@ -19,7 +19,7 @@ class OptionButton : public Control {
 public:
     using Options = OptionButtonOptions;
 
-    OptionButton(Container& parent, OptionGroup& group, ControlSpec spec, Options options = {});
+    OptionButton(Container& parent, OptionGroup& group, ControlProps props, Options options = {});
 
     ControlKind kind() const override { return ControlKind::OptionButton; }
     bool canFocus() const override { return true; }

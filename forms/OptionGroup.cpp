@@ -8,8 +8,8 @@
 
 namespace corvane::forms {
 
-OptionButton& OptionGroup::add(Container& parent, ControlSpec spec, OptionButton::Options options) {
-    buttons_.push_back(std::make_unique<OptionButton>(parent, *this, std::move(spec), std::move(options)));
+OptionButton& OptionGroup::add(Container& parent, ControlProps props, OptionButton::Options options) {
+    buttons_.push_back(std::make_unique<OptionButton>(parent, *this, std::move(props), std::move(options)));
     return *buttons_.back();
 }
 

@@ -16,8 +16,8 @@ public:
     OptionGroup(const OptionGroup&) = delete;
     OptionGroup& operator=(const OptionGroup&) = delete;
 
-    /// Creates a button; `spec.index` is its index in the group.
-    OptionButton& add(Container& parent, ControlSpec spec, OptionButton::Options options = {});
+    /// Creates a button; `props.index` is its index in the group.
+    OptionButton& add(Container& parent, ControlProps props, OptionButton::Options options = {});
     /// The button with that index; VB's error 340 when there is none.
     OptionButton& operator()(int index);
     int count() const { return static_cast<int>(buttons_.size()); }

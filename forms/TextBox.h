@@ -9,8 +9,8 @@ namespace corvane::forms {
 /// A single-line text box.
 class TextBox : public TextControl {
 public:
-    TextBox(Container& parent, ControlSpec spec, Options options = {})
-        : TextControl(parent, std::move(spec), std::move(options), false) {}
+    TextBox(Container& parent, ControlProps props, Options options = {})
+        : TextControl(parent, std::move(props), std::move(options), false) {}
 
     ControlKind kind() const override { return ControlKind::TextBox; }
 };

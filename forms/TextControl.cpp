@@ -13,8 +13,8 @@ constexpr int16_t kEnter = 13;
 constexpr int16_t kFirstPrintable = 32;
 } // namespace
 
-TextControl::TextControl(Container& parent, ControlSpec spec, Options options, bool multiLine)
-    : Control(parent, std::move(spec)), text_(std::move(options.text)), multiLine_(multiLine) {}
+TextControl::TextControl(Container& parent, ControlProps props, Options options, bool multiLine)
+    : Control(parent, std::move(props)), text_(std::move(options.text)), multiLine_(multiLine) {}
 
 void TextControl::setText(std::string text) {
     selStart_ = 0;

@@ -8,7 +8,7 @@
 
 namespace corvane::forms {
 
-/// Design properties of a TextControl beyond `ControlSpec`.
+/// Design properties of a TextControl beyond `ControlProps`.
 struct TextControlOptions {
     std::string text;
 };
@@ -42,7 +42,7 @@ public:
     void userKeyPress(int16_t keyAscii) override;
 
 protected:
-    TextControl(Container& parent, ControlSpec spec, Options options, bool multiLine);
+    TextControl(Container& parent, ControlProps props, Options options, bool multiLine);
 
 private:
     void replaceSelection(const std::string& insert);

@@ -8,8 +8,8 @@
 
 namespace corvane::forms {
 
-TimerControl::TimerControl(Form& form, TimerSpec spec) : form_(form), spec_(std::move(spec)) {
-    if (spec_.interval < 0) {
+TimerControl::TimerControl(Form& form, TimerProps props) : form_(form), props_(std::move(props)) {
+    if (props_.interval < 0) {
         throw RuntimeError(vberr::InvalidPropertyValue);
     }
     form_.addTimer(*this);
@@ -26,21 +26,21 @@ void TimerControl::setInterval(int32_t interval) {
     if (interval < 0) {
         throw RuntimeError(vberr::InvalidPropertyValue);
     }
-    spec_.interval = interval;
+    props_.interval = interval;
     restart();
 }
 
 void TimerControl::setEnabled(bool enabled) {
-    spec_.enabled = enabled;
+    props_.enabled = enabled;
     restart();
 }
 
 void TimerControl::restart() {
-    nextDue_ = form_.runtime().clock().now() + std::chrono::milliseconds(spec_.interval);
+    nextDue_ = form_.runtime().clock().now() + std::chrono::milliseconds(props_.interval);
 }
 
 bool TimerControl::running() const {
-    return spec_.enabled && spec_.interval > 0 && form_.Loaded() && !inHandler_;
+    return props_.enabled && props_.interval > 0 && form_.Loaded() && !inHandler_;
 }
 
 std::optional<std::chrono::milliseconds> TimerControl::dueTime() const {
@@ -55,7 +55,7 @@ bool TimerControl::isDue(std::chrono::milliseconds now) const {
 }
 
 void TimerControl::tick(std::chrono::milliseconds now) {
-    nextDue_ = now + std::chrono::milliseconds(spec_.interval);
+    nextDue_ = now + std::chrono::milliseconds(props_.interval);
     inHandler_ = true;
     form_.runtime().raise(Timer);
     inHandler_ = false;

@@ -10,7 +10,7 @@ namespace corvane::forms {
 
 class Form;
 
-struct TimerSpec {
+struct TimerProps {
     std::string name;
     /// Milliseconds between ticks; 0 keeps the timer from ticking.
     int32_t interval = 0;
@@ -23,15 +23,15 @@ struct TimerSpec {
 /// still running (e.g. showing a modal form) does not tick again until it returns.
 class TimerControl {
 public:
-    TimerControl(Form& form, TimerSpec spec);
+    TimerControl(Form& form, TimerProps props);
     ~TimerControl();
     TimerControl(const TimerControl&) = delete;
     TimerControl& operator=(const TimerControl&) = delete;
 
-    const std::string& Name() const { return spec_.name; }
-    int32_t Interval() const { return spec_.interval; }
+    const std::string& Name() const { return props_.name; }
+    int32_t Interval() const { return props_.interval; }
     void setInterval(int32_t interval);
-    bool Enabled() const { return spec_.enabled; }
+    bool Enabled() const { return props_.enabled; }
     void setEnabled(bool enabled);
 
     std::function<void()> Timer;
@@ -46,7 +46,7 @@ private:
     bool running() const;
 
     Form& form_;
-    TimerSpec spec_;
+    TimerProps props_;
     std::chrono::milliseconds nextDue_{0};
     bool inHandler_ = false;
 };

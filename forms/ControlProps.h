@@ -7,7 +7,7 @@ namespace corvane::forms {
 
 /// Design properties every control has. Positions are in twips, relative to the control's
 /// container (its form or frame).
-struct ControlSpec {
+struct ControlProps {
     std::string name;
     /// Index inside a control array; -1 for a control that is not in one.
     int index = -1;
