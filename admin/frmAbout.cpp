@@ -10,7 +10,8 @@ frmAbout::frmAbout(forms::Runtime& runtime, ErrorReporter& errors)
                      .caption = "About Corvane",
                      .width = 5730 + forms::kDialogChromeWidth,
                      .height = 3150 + forms::kDialogChromeHeight,
-                     .borderStyle = forms::BorderStyle::FixedDialog}),
+                     .borderStyle = forms::BorderStyle::FixedDialog,
+                     .startUpPosition = forms::StartUpPosition::CenterScreen}),
       errors_(errors) {
     cmdOK.Click = [this] { cmdOK_Click(); };
     lblLink.Click = [this] { lblLink_Click(); };

@@ -23,7 +23,8 @@ frmIntegrate::frmIntegrate(forms::Runtime& runtime, act::ActFactory& factory, Er
                      .caption = "Integrate with ACT!",
                      .width = 7440 + forms::kDialogChromeWidth,
                      .height = 3240 + forms::kDialogChromeHeight,
-                     .borderStyle = forms::BorderStyle::FixedDialog}),
+                     .borderStyle = forms::BorderStyle::FixedDialog,
+                     .startUpPosition = forms::StartUpPosition::CenterScreen}),
       factory_(factory), errors_(errors), main_(main) {
     addViewControls(fraToolbar, 0);
     addViewControls(fraMenu, kViews);

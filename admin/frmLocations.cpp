@@ -12,7 +12,8 @@ frmLocations::frmLocations(forms::Runtime& runtime, SettingsStore& settings, Err
                      .caption = "Settings File Location",
                      .width = 6135 + forms::kDialogChromeWidth,
                      .height = 2640 + forms::kDialogChromeHeight,
-                     .borderStyle = forms::BorderStyle::FixedDialog}),
+                     .borderStyle = forms::BorderStyle::FixedDialog,
+                     .startUpPosition = forms::StartUpPosition::CenterScreen}),
       settings_(settings), errors_(errors), mainWindow_(mainWindow) {
     cmdClose.Click = [this] { cmdClose_Click(); };
     cmdCancel.Click = [this] { Unload(); };

@@ -73,6 +73,11 @@ void Form::Load() {
         return;
     }
     loaded_ = true;
+    // The start-up position holds when the window is made; Form_Load may still move the form.
+    if (props_.startUpPosition == StartUpPosition::CenterScreen) {
+        props_.left = (runtime_.screen().Width() - props_.width) / 2;
+        props_.top = (runtime_.screen().Height() - props_.height) / 2;
+    }
     for (TimerControl* timer : timers_) {
         timer->restart();
     }

@@ -24,6 +24,9 @@ inline constexpr int32_t kDialogChromeWidth = 2 * 3 * 15;
 inline constexpr int32_t kDialogChromeHeight = (2 * 3 + 25) * 15;
 
 /// Design properties of a form. Geometry in twips, screen coordinates.
+/// Where a form first appears: at its design position, or centred on the screen.
+enum class StartUpPosition { Manual, CenterScreen };
+
 struct FormProps {
     std::string name;
     std::string caption;
@@ -33,6 +36,7 @@ struct FormProps {
     int32_t height = 0;
     forms::BorderStyle borderStyle = forms::BorderStyle::Sizable;
     bool topMost = false;
+    forms::StartUpPosition startUpPosition = forms::StartUpPosition::Manual;
 };
 
 /// A VB-style form. A program form derives from it, holds its controls as members (created with

@@ -25,6 +25,21 @@ TEST(Form, ShowLoadsThenActivatesAndUnloadEndsTheProgram) {
     EXPECT_TRUE(session.backend.programHasEnded());
 }
 
+TEST(Form, ACentredFormAppearsInTheMiddleOfTheScreenWhenLoaded) {
+    TestSession session;
+    Form dialog(session.runtime, {.name = "frmAbout",
+                                  .left = 15,
+                                  .top = 15,
+                                  .width = 6000,
+                                  .height = 3600,
+                                  .startUpPosition = StartUpPosition::CenterScreen});
+    EXPECT_EQ(dialog.Left(), 15);
+
+    dialog.Show();
+    EXPECT_EQ(dialog.Left(), (session.screen.Width() - 6000) / 2);
+    EXPECT_EQ(dialog.Top(), (session.screen.Height() - 3600) / 2);
+}
+
 TEST(Form, CancelledUnloadKeepsTheFormLoaded) {
     TestSession session;
     RecordingForm form(session.runtime, "Form1");
