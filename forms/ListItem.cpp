@@ -49,7 +49,7 @@ void ListItem::setSelected(bool selected) {
 }
 
 int32_t ListItem::Top() const {
-    return list_.HeaderHeight() + (Index() - 1) * list_.RowHeight();
+    return list_.HeaderHeight() + (Index() - 1) * list_.RowHeight() - list_.ScrollOffset();
 }
 
 int32_t ListItem::Height() const {

@@ -56,7 +56,7 @@ ListItem* ListView::HitTest(float x, float y) {
     if (x < 0 || x >= static_cast<float>(width) || y < rowsTop) {
         return nullptr;
     }
-    auto row = static_cast<int>((y - rowsTop) / static_cast<float>(RowHeight()));
+    auto row = static_cast<int>((y - rowsTop + static_cast<float>(scrollOffset_)) / static_cast<float>(RowHeight()));
     return row < items_.Count() ? &items_.Item(row + 1) : nullptr;
 }
 

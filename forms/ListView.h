@@ -48,7 +48,8 @@ public:
     ListItem& ListItems(int index) { return items_.Item(index); }
     /// The selected item, or null (VB's Nothing).
     ListItem* SelectedItem();
-    /// The item whose row lies under the point, or null.
+    /// The item whose row lies under the point, or null. Rows scrolled out of view count where
+    /// they lie, as item tops do.
     ListItem* HitTest(float x, float y);
 
     bool Checkboxes() const { return options_.checkboxes; }
@@ -58,6 +59,8 @@ public:
 
     int32_t HeaderHeight();
     int32_t RowHeight();
+    /// How far the rows are scrolled up, in twips; item tops are measured in the visible list.
+    int32_t ScrollOffset() const { return scrollOffset_; }
 
     /// A mouse button was released over the list: button 1 left, 2 right, 4 middle; shift state;
     /// x and y in twips, in the list's own coordinates.
@@ -70,6 +73,8 @@ public:
     void userMouseUp(int button, int shift, float x, float y);
     /// The user clicked an item's check box.
     void userCheck(ListItem& item, bool checked);
+    /// The user scrolled the rows; `offset` in twips from the first row (fires nothing).
+    void userScroll(int32_t offset) { scrollOffset_ = offset; }
 
     // Used by the items.
     int indexOf(const ListItem& item) const;
@@ -78,6 +83,7 @@ public:
 
 private:
     Options options_;
+    int32_t scrollOffset_ = 0;
     std::vector<ColumnHeader> columns_;
     forms::ListItems items_;
     const ImageList* smallIcons_ = nullptr; // owned by the form

@@ -51,6 +51,10 @@ ListViewView::ListViewView(ListView& list, QWidget* parent, const ViewContext& c
     widget_->setItemsExpandable(false);
     widget_->setSelectionMode(QAbstractItemView::SingleSelection);
     widget_->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    // A click must not scroll the rows under the pointer before the model hears of the click.
+    widget_->setAutoScroll(false);
+    connect(widget_->verticalScrollBar(), &QScrollBar::valueChanged, this,
+            [this](int pixels) { list_.userScroll(static_cast<int32_t>(scale().twipsY(pixels))); });
     widget_->setAllColumnsShowFocus(true);
     widget_->setItemDelegate(new RowHeightDelegate(widget_, rowPixels_));
     widget_->header()->setSectionsMovable(false);
@@ -119,10 +123,10 @@ void ListViewView::itemToggled(QTreeWidgetItem* item, int column) {
 }
 
 void ListViewView::mouseReleased(const QMouseEvent& event) {
-    // The model's coordinates start above the header and do not scroll.
+    // The model's coordinates start above the header; the model knows how far the rows are scrolled.
     QPoint at = event.position().toPoint();
     float x = scale().twipsX(at.x() + widget_->horizontalScrollBar()->value());
-    float y = scale().twipsY(at.y() + ListView::kHeaderPixels + widget_->verticalScrollBar()->value());
+    float y = scale().twipsY(at.y() + ListView::kHeaderPixels);
     int button = vbButton(event.button());
     int shift = vbShift(event.modifiers());
     // After the list has handled the release itself, so a check box click comes before MouseUp.

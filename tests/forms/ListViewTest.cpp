@@ -53,6 +53,16 @@ TEST_F(ListViewTest, HitTestFindsTheRowUnderThePointAcrossAllColumns) {
     EXPECT_EQ(lvwUsers.HitTest(3500, 300), nullptr);
 }
 
+TEST_F(ListViewTest, ScrolledRowsHaveTheirTopsAndHitsInTheVisibleList) {
+    lvwUsers.setSmallIcons(&ilsImages);
+    lvwUsers.userScroll(270);
+
+    EXPECT_EQ(lvwUsers.ListItems(2).Top(), 255);
+    EXPECT_EQ(lvwUsers.ListItems(1).Top(), 255 - 270);
+    EXPECT_EQ(lvwUsers.HitTest(10, 255), &lvwUsers.ListItems(2));
+    EXPECT_EQ(lvwUsers.HitTest(10, 254), nullptr); // the header still covers what lies above
+}
+
 TEST_F(ListViewTest, MouseUpSelectsTheItemUnderThePointerFirst) {
     session.user.mouseUp(lvwUsers, 2, 2100, 260 + 255);
     session.user.mouseUp(lvwUsers, 1, 100, 2000);
