@@ -31,30 +31,6 @@ void Control::changed() {
     runtime().backend().controlChanged(*this);
 }
 
-void Control::setLeft(int32_t left) {
-    Move(left, props_.top, props_.width, props_.height);
-}
-void Control::setTop(int32_t top) {
-    Move(props_.left, top, props_.width, props_.height);
-}
-void Control::setWidth(int32_t width) {
-    Move(props_.left, props_.top, width, props_.height);
-}
-void Control::setHeight(int32_t height) {
-    Move(props_.left, props_.top, props_.width, height);
-}
-
-void Control::Move(int32_t left, int32_t top, int32_t width, int32_t height) {
-    if (width < 0 || height < 0) {
-        throw RuntimeError(vberr::InvalidPropertyValue);
-    }
-    props_.left = left;
-    props_.top = top;
-    props_.width = width;
-    props_.height = height;
-    changed();
-}
-
 void Control::setVisible(bool visible) {
     if (props_.visible != visible) {
         props_.visible = visible;

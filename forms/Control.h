@@ -2,6 +2,7 @@
 
 #include "forms/ControlProps.h"
 #include "forms/Hwnd.h"
+#include "forms/Placement.h"
 
 #include <cstdint>
 #include <functional>
@@ -30,7 +31,7 @@ enum class ControlKind {
 /// A control on a form: name, position and size in twips relative to its container, visibility,
 /// enabled state, tag and focus. Every change is reported to the backend; events go through the
 /// runtime's dispatch. Controls are members of their form and register with their container.
-class Control {
+class Control : public Placement<Control> {
 public:
     Control(Container& parent, ControlProps props);
     virtual ~Control();
@@ -44,16 +45,6 @@ public:
     Container& Parent() { return parent_; }
     Form& form();
     Hwnd hWnd() const { return hWnd_; }
-
-    int32_t Left() const { return props_.left; }
-    int32_t Top() const { return props_.top; }
-    int32_t Width() const { return props_.width; }
-    int32_t Height() const { return props_.height; }
-    void setLeft(int32_t left);
-    void setTop(int32_t top);
-    void setWidth(int32_t width);
-    void setHeight(int32_t height);
-    void Move(int32_t left, int32_t top, int32_t width, int32_t height);
 
     bool Visible() const { return props_.visible; }
     void setVisible(bool visible);
@@ -83,6 +74,8 @@ protected:
     void changed();
 
 private:
+    friend class Placement<Control>;
+
     Container& parent_;
     ControlProps props_;
     Hwnd hWnd_;

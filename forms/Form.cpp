@@ -44,30 +44,6 @@ void Form::setTopMost(bool topMost) {
     changed();
 }
 
-void Form::setLeft(int32_t left) {
-    Move(left, props_.top, props_.width, props_.height);
-}
-void Form::setTop(int32_t top) {
-    Move(props_.left, top, props_.width, props_.height);
-}
-void Form::setWidth(int32_t width) {
-    Move(props_.left, props_.top, width, props_.height);
-}
-void Form::setHeight(int32_t height) {
-    Move(props_.left, props_.top, props_.width, height);
-}
-
-void Form::Move(int32_t left, int32_t top, int32_t width, int32_t height) {
-    if (width < 0 || height < 0) {
-        throw RuntimeError(vberr::InvalidPropertyValue);
-    }
-    props_.left = left;
-    props_.top = top;
-    props_.width = width;
-    props_.height = height;
-    changed();
-}
-
 void Form::Load() {
     if (loaded_) {
         return;

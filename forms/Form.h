@@ -2,6 +2,7 @@
 
 #include "forms/Container.h"
 #include "forms/Hwnd.h"
+#include "forms/Placement.h"
 
 #include <cstdint>
 #include <string>
@@ -48,7 +49,7 @@ struct FormProps {
 /// hidden or unloaded; `Unload` fires `Form_Unload(cancel)` and, unless cancelled, unloads it. The
 /// object keeps its controls' state after unloading, so a dialog that must start fresh each time is
 /// constructed for each showing.
-class Form : public Container {
+class Form : public Container, public Placement<Form> {
 public:
     Form(Runtime& runtime, FormProps props);
     ~Form() override;
@@ -66,16 +67,6 @@ public:
     bool TopMost() const { return props_.topMost; }
     /// Keeps the window above all others (what `SetWindowPos` with `HWND_TOPMOST` does).
     void setTopMost(bool topMost);
-
-    int32_t Left() const { return props_.left; }
-    int32_t Top() const { return props_.top; }
-    int32_t Width() const { return props_.width; }
-    int32_t Height() const { return props_.height; }
-    void setLeft(int32_t left);
-    void setTop(int32_t top);
-    void setWidth(int32_t width);
-    void setHeight(int32_t height);
-    void Move(int32_t left, int32_t top, int32_t width, int32_t height);
 
     bool Loaded() const { return loaded_; }
     bool Visible() const { return visible_; }
@@ -130,6 +121,8 @@ protected:
     virtual void Form_Unload(int16_t& cancel) { (void)cancel; }
 
 private:
+    friend class Placement<Form>;
+
     void showWindow();
     void hideWindow();
     void changed();
