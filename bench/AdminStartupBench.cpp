@@ -6,10 +6,7 @@
 #include "common/MemorySettingsStore.h"
 #include "common/Paths.h"
 #include "forms/headless/HeadlessSession.h"
-#include "sim/act/SimFactory.h"
-#include "sim/engine/Engine.h"
-#include "sim/fault/FaultInjector.h"
-#include "sim/fault/FaultyFactory.h"
+#include "tests/support/SimulatedAct.h"
 
 #include <benchmark/benchmark.h>
 
@@ -50,7 +47,7 @@ std::string programFolder(int users) {
 
 /// A simulated ACT! with the users and fields (every other field protected, every tenth index a
 /// hole), and the tool composed on the headless backend.
-struct World {
+struct World : test::SimulatedAct {
     World(int users, int fields, const std::string& folder) {
         session.failures.setHandler([this](const std::string&) { ++failures; });
         session.app.facts().path = folder;
@@ -88,10 +85,6 @@ struct World {
     }
 
     forms::headless::HeadlessSession session;
-    sim::Engine engine{":memory:"};
-    sim::SimFactory simFactory{engine};
-    sim::FaultInjector injector;
-    sim::FaultyFactory factory{simFactory, injector};
     MemorySettingsStore settings;
     std::unique_ptr<admin::AdminProgram> program;
     int failures = 0;

@@ -5,11 +5,8 @@
 #include "common/MemorySettingsStore.h"
 #include "common/Paths.h"
 #include "forms/headless/HeadlessSession.h"
-#include "sim/act/SimFactory.h"
-#include "sim/engine/Engine.h"
-#include "sim/fault/FaultInjector.h"
-#include "sim/fault/FaultyFactory.h"
 
+#include "tests/support/SimulatedAct.h"
 #include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -25,7 +22,7 @@ namespace corvane::admin::test {
 /// "/data/Sales.dbf" open with the protected fields Zip (3), City (7) and Area (12), the unprotected
 /// Phone (5), a hole at index 1, and the users Dana (AA, administrator, logged in), Sam (bb) and
 /// Alex (cc). The program's folder is a fresh temporary folder holding an empty "Settings" folder.
-class AdminFixture : public ::testing::Test {
+class AdminFixture : public ::testing::Test, public corvane::test::SimulatedAct {
 protected:
     AdminFixture() {
         session.failures.setHandler([](const std::string& message) { ADD_FAILURE() << message; });
@@ -92,10 +89,6 @@ protected:
 
     corvane::test::TempDir dir;
     forms::headless::HeadlessSession session;
-    sim::Engine engine{":memory:"};
-    sim::SimFactory simFactory{engine};
-    sim::FaultInjector injector;
-    sim::FaultyFactory factory{simFactory, injector};
     MemorySettingsStore settings;
     std::unique_ptr<AdminProgram> program;
 };

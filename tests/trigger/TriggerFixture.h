@@ -2,10 +2,7 @@
 
 #include "common/MemorySettingsStore.h"
 #include "forms/headless/HeadlessSession.h"
-#include "sim/act/SimFactory.h"
-#include "sim/engine/Engine.h"
-#include "sim/fault/FaultInjector.h"
-#include "sim/fault/FaultyFactory.h"
+#include "tests/support/SimulatedAct.h"
 #include "tests/support/TempDir.h"
 #include "trigger/CorvaneEditMode.h"
 
@@ -29,7 +26,7 @@ inline const std::string kNoUsersFile =
 /// (its own thread) has a focused "Edit" control 200 x 20 pixels at (100, 300) and comes to the
 /// front when ACT! makes a view. The default settings folder beside the program holds a users file
 /// that gives the user `Full` rights.
-class TriggerTest : public ::testing::Test {
+class TriggerTest : public ::testing::Test, public corvane::test::SimulatedAct {
 protected:
     TriggerTest();
 
@@ -51,10 +48,6 @@ protected:
 
     corvane::test::TempDir dir;
     forms::headless::HeadlessSession session;
-    sim::Engine engine{":memory:"};
-    sim::SimFactory simFactory{engine};
-    sim::FaultInjector injector;
-    sim::FaultyFactory factory{simFactory, injector};
     MemorySettingsStore memorySettings;
     SettingsStore* settings = &memorySettings;
     forms::Hwnd actWindow = 0;
