@@ -127,6 +127,12 @@ std::string DesktopStore::takeKeysFor(int64_t owner) {
     });
 }
 
+bool DesktopStore::keysQueuedFor(int64_t owner) {
+    auto row = connection_.prepare("SELECT 1 FROM desktop_keys WHERE owner = ? LIMIT 1");
+    row.bindAll(owner);
+    return row.step();
+}
+
 void DesktopStore::readdressKeys(int64_t from, int64_t to) {
     connection_.execute("UPDATE desktop_keys SET owner = ? WHERE owner = ?", to, from);
 }

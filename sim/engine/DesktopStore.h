@@ -80,6 +80,8 @@ public:
     void sendToForeground(const std::string& keys);
     /// Takes the keystrokes queued for the program, oldest first.
     std::string takeKeysFor(int64_t owner);
+    /// Whether keystrokes wait for the program to take them.
+    bool keysQueuedFor(int64_t owner);
     /// Hands the keystrokes still queued for one program to another.
     void readdressKeys(int64_t from, int64_t to);
 

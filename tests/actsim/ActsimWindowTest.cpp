@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <sys/stat.h>
 
 namespace corvane::sim::actsim {
@@ -38,14 +39,12 @@ protected:
         ::chmod(file.c_str(), 0755);
     }
 
-    /// What the stand-in noted, after waiting a little for the detached start.
+    /// What the stand-in noted, once the detached start has noted a whole line.
     std::string ran(const std::string& name) {
         const std::string note = dir.file(name + ".ran");
-        for (int attempt = 0; attempt < 100 && !std::filesystem::exists(note); ++attempt) {
-            QTest::qWait(10);
-        }
-        QTest::qWait(20);
-        return test::readBytes(note);
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] { return std::filesystem::exists(note) && test::readBytes(note).ends_with('\n'); }, kPatienceMs));
+        return std::filesystem::exists(note) ? test::readBytes(note) : std::string();
     }
 
     QLineEdit& field(int16_t number) {
@@ -56,11 +55,13 @@ protected:
 
     void enter(int16_t number) {
         field(number).setFocus();
-        QTest::qWait(20);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return program.state().focusField() == number; }, kPatienceMs));
     }
 
-    /// Long enough for actsim's poll.
-    static void poll() { QTest::qWait(250); }
+    /// Lets actsim's poll run until `shown` holds (bounded).
+    static void pollUntil(const std::function<bool()>& shown) { EXPECT_TRUE(QTest::qWaitFor(shown, kPatienceMs)); }
+
+    static constexpr int kPatienceMs = 10000;
 
     test::TempDir dir;
     const std::string database = dir.file("Sales.dbf");
@@ -89,14 +90,14 @@ TEST_F(ActsimWindowTest, EnteringAProtectedFieldTellsTheDesktopAndStartsTheTrigg
 TEST_F(ActsimWindowTest, ChangesByOtherProgramsShowAndKeystrokesTypeAndMoveOn) {
     enter(7);
     program.desktop().sendToForeground("x\x80y\b");
-    poll();
+    pollUntil([&] { return field(7).text() == QString::fromUtf8("Seattlex\u20AC"); });
     EXPECT_EQ(program.contacts().value(1, 7), "Seattlex\x80") << "text stays Windows-1252 in the database";
     EXPECT_EQ(field(7).text(), QString::fromUtf8("Seattlex\u20AC"));
 
     program.contacts().setValue(1, 15, "Written");
     program.state().setLoggedInUser(6);
     program.desktop().sendToForeground("\t");
-    poll();
+    pollUntil([&] { return program.state().focusField() == 8 && field(15).text() == "Written"; });
     EXPECT_EQ(field(15).text(), "Written");
     EXPECT_EQ(window.findChild<QComboBox*>()->currentText(), "Lee Brennan");
     EXPECT_EQ(program.state().focusField(), 8) << "Tab moves on to the next field, as Enter does";
@@ -117,14 +118,17 @@ TEST_F(ActsimWindowTest, KeysTheUserPressesAreNotedForTheKeyboardHooks) {
 
 TEST_F(ActsimWindowTest, PlacedCommandsShowPerViewAndStartTheirProgram) {
     program.auxCommands().define({"Corvane", "/opt/CORVANE.EXE", "/opt", "Corvane", "", "", "", 1});
+    program.auxCommands().define({"Other", "/opt/OTHER.EXE", "/opt", "Other", "", "", "", 1});
     program.auxCommands().setPlaced(AuxPlace::Toolbar, 2, "Corvane", true);
-    poll();
+    program.auxCommands().setPlaced(AuxPlace::Toolbar, 1, "Other", true);
     auto* toolbar = window.findChild<QToolBar*>();
     ASSERT_NE(toolbar, nullptr);
-    EXPECT_TRUE(toolbar->actions().isEmpty()) << "placed in view 2 only";
+    pollUntil([&] { return !toolbar->actions().isEmpty(); });
+    ASSERT_EQ(toolbar->actions().size(), 1) << "placed in view 2 only";
+    EXPECT_EQ(toolbar->actions().front()->text(), "Other");
 
     program.state().setActiveViewType(2);
-    poll();
+    pollUntil([&] { return !toolbar->actions().isEmpty() && toolbar->actions().front()->text() == "Corvane"; });
     ASSERT_EQ(toolbar->actions().size(), 1);
     EXPECT_EQ(toolbar->actions().front()->text(), "Corvane");
     toolbar->actions().front()->trigger();
@@ -134,7 +138,7 @@ TEST_F(ActsimWindowTest, PlacedCommandsShowPerViewAndStartTheirProgram) {
 TEST_F(ActsimWindowTest, Command150EndsActsimAndTheProgramsHearIt) {
     const int64_t before = program.events().lastSequence();
     program.runCommand(150);
-    poll();
+    pollUntil([&] { return !window.isVisible(); });
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(program.events().after(before).size(), 2u);
 }

@@ -1,13 +1,12 @@
 #include "platform/linux/DesktopShell.h"
 
 #include "tests/support/TempDir.h"
+#include "tests/support/WaitFor.h"
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <filesystem>
 #include <sys/stat.h>
-#include <thread>
 
 using corvane::forms::ShellRequest;
 using corvane::platform::linux_desktop::DesktopShell;
@@ -22,14 +21,12 @@ std::string recorder(const corvane::test::TempDir& dir, const std::string& name)
     return program;
 }
 
-// The started program runs detached: wait a little for its note.
+// The started program runs detached: wait for its whole note.
 std::string argumentsOf(const std::string& program) {
     const std::string note = program + ".args";
-    for (int attempt = 0; attempt < 200 && !std::filesystem::exists(note); ++attempt) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    return corvane::test::readBytes(note);
+    const bool noted = corvane::test::waitFor(
+        [&] { return std::filesystem::exists(note) && corvane::test::readBytes(note).ends_with('\n'); });
+    return noted ? corvane::test::readBytes(note) : std::string();
 }
 
 ShellRequest open(std::string file, std::string directory = {}) {

@@ -9,22 +9,18 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
-#include <thread>
 #include <unistd.h>
 
 extern char** environ;
 
 namespace corvane {
 namespace {
-
-using namespace std::chrono_literals;
 
 constexpr int16_t kField = 15;
 
@@ -106,7 +102,7 @@ TEST_F(TriggerProcess, TypedValueIsWrittenAndEnterReachesActsim) {
 TEST_F(TriggerProcess, ActsimClosingItsDatabaseEndsTheTriggerWithoutWriting) {
     ASSERT_TRUE(startTrigger());
     actsim.desktop().sendToForeground("X");
-    std::this_thread::sleep_for(300ms);
+    ASSERT_TRUE(test::waitFor([&] { return !actsim.desktop().keysQueuedFor(child); })) << "the trigger typed X";
     actsim.closeDatabase();
 
     EXPECT_EQ(ended(), 0);

@@ -203,7 +203,7 @@ TEST(QtBackend, MenusTimersMessageSourcesAndTheCloseBoxWork) {
     int polls = 0;
     int source = sample.session.runtime.addMessageSource([&] { ++polls; });
     sample.form.tmr1.setInterval(10);
-    QTest::qWait(60);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return polls > 1 && sample.form.events.size() >= 2; }, 10000));
     sample.form.tmr1.setEnabled(false);
     sample.session.runtime.removeMessageSource(source);
     EXPECT_GT(polls, 1);

@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -59,9 +60,12 @@ TEST(QtMsgBox, EnterTakesTheDefaultAndTimersTickBehindTheBox) {
     form.Show();
     form.tmr1.setInterval(10);
     QStringList buttons;
+    const auto ticked = [&] {
+        return std::find(form.events.begin(), form.events.end(), "tmr1_Timer") != form.events.end();
+    };
     test.session.msgBox.onShown([&](QMessageBox& box) {
         buttons = buttonTexts(box);
-        QTest::qWait(60);
+        EXPECT_TRUE(QTest::qWaitFor(ticked, 10000));
         QTest::keyClick(&box, Qt::Key_Return);
     });
 
