@@ -3,8 +3,7 @@
 namespace corvane::admin {
 
 AdminProgram::AdminProgram(forms::Runtime& runtime, act::ActFactory& factory, SettingsStore& settings)
-    : errorSink_(runtime.msgBoxService()), errors_(runtime.app().Title(), errorSink_),
-      form1_(runtime, factory, settings, errors_) {}
+    : errorSink_(runtime), errors_(runtime.app().Title(), errorSink_), form1_(runtime, factory, settings, errors_) {}
 
 void AdminProgram::start() {
     form1_.Show();

@@ -72,7 +72,7 @@ void Form1::bindEvents() {
     optUsers.Click = [this](int) { optUsers_Click(); };
     lvwUsers.MouseUp = [this](int, int, float x, float y) { lvwUsers_MouseUp(x, y); };
     lvwSpecialUsers.MouseUp = [this](int, int, float x, float y) { lvwSpecialUsers_MouseUp(x, y); };
-    lvwSpecialUsers.ItemCheck = [this](forms::ListItem&) { lvwSpecialUsers_ItemCheck(); };
+    lvwSpecialUsers.ItemCheck = [this](forms::ListItem& item) { lvwSpecialUsers_ItemCheck(item); };
     cboFloating.Click = [this] { cboFloating_Click(); };
     tmr1.Timer = [this] { tmr1_Timer(); };
     mnuLocation.Click = [this] { mnuLocation_Click(); };
@@ -93,7 +93,6 @@ void Form1::saveSetting(const char* key, const std::string& value) {
 void Form1::Form_Load() {
     errors_.guard("Form1: Sub Form_Load", [&](Statement& at) {
         if (!passesStartChecks(at)) {
-            bStartStopped = true;
             Unload();
             return;
         }
@@ -146,13 +145,13 @@ void Form1::prepareWindow(Statement& at) {
     at(100);
     modPopulateACTLists::Populate_cboFields(cboFields, host_.fields, errors_);
     at(110);
-    modPopulateACTLists::Populate_lvwUsers(lvwUsers, host_.users, errors_);
+    const bool everyUser = modPopulateACTLists::Populate_lvwUsers(lvwUsers, host_.users, errors_);
     at(120);
     Load_Rights(lvwUsers, false);
     at(130);
     lvwUsers.setSmallIcons(&ilsImages);
     at(140);
-    modPopulateACTLists::Populate_lvwUsers(lvwSpecialUsers, host_.users, errors_);
+    bUsersListed = modPopulateACTLists::Populate_lvwUsers(lvwSpecialUsers, host_.users, errors_) && everyUser;
     at(150);
     Check_Authorized_Users();
     at(160);
@@ -165,6 +164,7 @@ void Form1::prepareWindow(Statement& at) {
     if (!Select_CurrentField()) {
         Select_LastField();
     }
+    bWindowRestored = true;
     at(210);
     Load_Rights(lvwSpecialUsers, false);
     at(220);
@@ -263,15 +263,22 @@ void Form1::cmdCancel_Click() {
 void Form1::OnActUserWantsToClose(int32_t /*reason*/) {
     errors_.guard("Form1: Sub ActEvent1_OnActUserWantsToClose", [&](Statement& at) {
         at(10);
-        Unload();
+        closeForAct();
     });
 }
 
 void Form1::OnDatabaseClose() {
     errors_.guard("Form1: Sub ActEvent1_OnDatabaseClose", [&](Statement& at) {
         at(10);
-        Unload();
+        closeForAct();
     });
+}
+
+void Form1::closeForAct() {
+    Unload();
+    // A dialog or message box of the tool may be open behind this event: it goes too, and nothing
+    // that waited on it goes on to write.
+    runtime().End();
 }
 
 void Form1::restartAct() {
@@ -292,7 +299,7 @@ void Form1::Form_Unload(int16_t& /*cancel*/) {
             restartActNow();
         }
         at(40);
-        if (!bStartStopped) {
+        if (bWindowRestored) {
             writeWindowSettings();
         }
     });

@@ -31,7 +31,8 @@ namespace corvane::admin {
 /// Start-up (`Form_Load`) stops with a message, unloading the window, when another copy runs, ACT!
 /// cannot be reached with a database open, or the logged-in user is no administrator. Closing with
 /// "Close" writes the global lists to the users file; "Cancel", the close box and ACT!'s closing
-/// events drop every unsaved change.
+/// events drop every unsaved change. A user list is written only when it was read whole: a list
+/// that misses users (ACT! failed to name them) or their stored levels would drop their rights.
 ///
 /// Controls are public so that the program's backends and tests reach them by name, as VB code
 /// reaches `Form1.cboFields`.
@@ -149,6 +150,7 @@ private:
     void cmdCancel_Click();
     void OnActUserWantsToClose(int32_t reason) override;
     void OnDatabaseClose() override;
+    void closeForAct();
     void restartActNow();
     void writeWindowSettings();
     void tmr1_Timer();
@@ -164,6 +166,7 @@ private:
 
     // Field settings editor (Form1Fields.cpp).
     void cboFields_Click();
+    void returnToChangedField();
     void enableFieldEditing();
     void loadFieldFile();
     void chkOnlyFromDropdown_Click();
@@ -180,12 +183,14 @@ private:
     void Check_Authorized_Users();
     void showLevel(forms::ListItem& item, int16_t level);
     bool Write_Users(forms::ListView& list, const std::string& olderKey);
+    bool readWhole(const forms::ListView& list) const;
+    bool fieldSelected() { return optUsers(0).Enabled(); }
     void lvwUsers_MouseUp(float x, float y);
     void lvwSpecialUsers_MouseUp(float x, float y);
     bool overRightsCell(forms::ListView& list, float x, float y);
     void showFloatingCombo(forms::ListView& list, int32_t frameTop, int32_t frameLeft);
     void cboFloating_Click();
-    void lvwSpecialUsers_ItemCheck();
+    void lvwSpecialUsers_ItemCheck(forms::ListItem& item);
     void optUsers_Click();
     void chooseOwnLists();
 
@@ -199,8 +204,8 @@ private:
     ActHost host_;
     std::string sGenericName;
     bool bRestartACT = false;
-    /// Start-up stopped at one of its checks: the window settings it never restored are not written.
-    bool bStartStopped = false;
+    /// Start-up restored the stored window settings; until then unloading does not write them over.
+    bool bWindowRestored = false;
 
     std::string sUsersPath;
     std::string sListPath;
@@ -212,12 +217,20 @@ private:
     std::string sFieldName;
     std::string sFieldFile;
     bool bLoadingField = false;
+    /// The selection goes back to the field whose save failed.
+    bool bReturningToField = false;
 
     // The users editor.
     forms::ListView* lvwCurrent = nullptr;
     bool bSuppressReload = false;
     std::string sFullIDs;
     std::string sInitIDs;
+    /// Both user lists hold every ACT! user.
+    bool bUsersListed = false;
+    /// The levels each list shows were read from the users file for every user (the field's may be
+    /// the global ones, copied).
+    bool bGlobalLevelsRead = false;
+    bool bFieldLevelsRead = false;
 };
 
 } // namespace corvane::admin

@@ -6,6 +6,7 @@
 #include "common/IniLib.h"
 #include "common/Module1.h"
 #include "common/Rights.h"
+#include "common/ScopedFlag.h"
 #include "common/Text.h"
 
 #include <filesystem>
@@ -30,23 +31,34 @@ std::vector<std::string> itemsOf(const std::string& listText) {
 } // namespace
 
 void Form1::cboFields_Click() {
-    bLoadingField = true;
+    if (bReturningToField) {
+        return;
+    }
+    // Cleared also after a failure: a half-loaded field must not keep every later change from counting.
+    const ScopedFlag loading(bLoadingField);
     errors_.guard("Form1: Sub cboFields_Click", [&](Statement& at) {
         at(10);
         if (cmdSave.Enabled()) {
             Prompt_Save();
+            if (cmdSave.Enabled()) {
+                // The save the administrator agreed to failed: the changed field stays selected, as it was.
+                returnToChangedField();
+                return;
+            }
         }
         at(20);
         if (!cboFields.Text().empty()) {
             enableFieldEditing();
         }
         at(30);
+        // Until its own levels are read, the users list shows another field's: it cannot be saved as this one's.
+        bFieldLevelsRead = false;
         sFieldID = text::decimal(cboFields.ItemData(cboFields.ListIndex()));
         sFieldName = cboFields.Text();
         sFieldFile = fieldSettingsPath(sListPath, sGenericName, sFieldID);
         at(40);
         rtfData.setText("");
-        if (Module1::FileExists(sFieldFile)) {
+        if (Module1::FileExists(sFieldFile, errors_)) {
             at(50);
             loadFieldFile();
         } else {
@@ -57,8 +69,16 @@ void Form1::cboFields_Click() {
         at(70);
         Load_Rights(lvwSpecialUsers, false);
     });
-    // Also after a failure: a half-loaded field must not keep every later change from counting.
-    bLoadingField = false;
+}
+
+void Form1::returnToChangedField() {
+    const ScopedFlag returning(bReturningToField);
+    for (int32_t index = 0; index < cboFields.ListCount(); ++index) {
+        if (text::decimal(cboFields.ItemData(index)) == sFieldID) {
+            cboFields.setListIndex(index);
+            return;
+        }
+    }
 }
 
 void Form1::enableFieldEditing() {

@@ -5,6 +5,7 @@
 #include "common/IniLib.h"
 #include "common/Module1.h"
 #include "common/Rights.h"
+#include "common/ScopedFlag.h"
 #include "common/Text.h"
 #include "common/VbConvert.h"
 #include "forms/Screen.h"
@@ -36,42 +37,38 @@ int16_t levelOf(const forms::ListItem& item) {
 } // namespace
 
 void Form1::Load_Rights(forms::ListView& list, bool copyGlobal) {
-    bSuppressReload = true;
-    try {
-        if (copyGlobal) {
+    // A failure is reported by the caller; the reload must not stay suppressed after it.
+    const ScopedFlag suppressed(bSuppressReload);
+    bool& levelsRead = &list == &lvwUsers ? bGlobalLevelsRead : bFieldLevelsRead;
+    levelsRead = false;
+    if (copyGlobal) {
+        Copy_Global_Rights();
+        return;
+    }
+    if (&list == &lvwUsers) {
+        sFullIDs = IniLib::GetKeyValue(sGenericName, kGlobalFullKey, "", "", "", sUsersPath, errors_) + " ";
+        sInitIDs = IniLib::GetKeyValue(sGenericName, kGlobalInitKey, "", "", "", sUsersPath, errors_) + " ";
+    } else {
+        sFullIDs = IniLib::GetKeyValue(sGenericName, fieldFullKey(sFieldID), "", "", "", sUsersPath, errors_) + " ";
+        sInitIDs = IniLib::GetKeyValue(sGenericName, fieldInitKey(sFieldID), "", "", "", sUsersPath, errors_) + " ";
+        if (text::isBlank(sFullIDs + sInitIDs)) {
             Copy_Global_Rights();
-            bSuppressReload = false;
+            optUsers(0).setValue(true);
+            optUsers(1).setValue(false);
             return;
         }
-        if (&list == &lvwUsers) {
-            sFullIDs = IniLib::GetKeyValue(sGenericName, kGlobalFullKey, "", "", "", sUsersPath) + " ";
-            sInitIDs = IniLib::GetKeyValue(sGenericName, kGlobalInitKey, "", "", "", sUsersPath) + " ";
-        } else {
-            sFullIDs = IniLib::GetKeyValue(sGenericName, fieldFullKey(sFieldID), "", "", "", sUsersPath) + " ";
-            sInitIDs = IniLib::GetKeyValue(sGenericName, fieldInitKey(sFieldID), "", "", "", sUsersPath) + " ";
-            if (text::isBlank(sFullIDs + sInitIDs)) {
-                Copy_Global_Rights();
-                optUsers(0).setValue(true);
-                optUsers(1).setValue(false);
-                bSuppressReload = false;
-                return;
-            }
-            optUsers(0).setValue(false);
-            optUsers(1).setValue(true);
-        }
-        for (const auto& item : list.ListItems()) {
-            const std::string uniqueId = need(host_.users).UniqueID(positionOf(*item));
-            showLevel(*item, vb::CInt(std::string_view(Get_Rights_Level(uniqueId, sFullIDs, sInitIDs))));
-        }
-    } catch (...) {
-        // The failure is reported by the caller; the reload must not stay suppressed after it.
-        bSuppressReload = false;
-        throw;
+        optUsers(0).setValue(false);
+        optUsers(1).setValue(true);
     }
-    bSuppressReload = false;
+    for (const auto& item : list.ListItems()) {
+        const std::string uniqueId = need(host_.users).UniqueID(positionOf(*item));
+        showLevel(*item, vb::CInt(std::string_view(Get_Rights_Level(uniqueId, sFullIDs, sInitIDs))));
+    }
+    levelsRead = true;
 }
 
 void Form1::Copy_Global_Rights() {
+    bFieldLevelsRead = false;
     const int count = lvwUsers.ListItems().Count();
     for (int index = 1; index <= count; ++index) {
         forms::ListItem& global = lvwUsers.ListItems(index);
@@ -79,6 +76,8 @@ void Form1::Copy_Global_Rights() {
         field.setSubItems(kRightsColumn, global.SubItems(kRightsColumn));
         field.setTag(global.Tag());
     }
+    // The field's list now holds the global levels, as whole as they were read.
+    bFieldLevelsRead = bGlobalLevelsRead;
 }
 
 std::string Form1::Get_Rights_Level(const std::string& uniqueId, const std::string& fullIds,
@@ -95,10 +94,10 @@ void Form1::Check_Authorized_Users() {
     errors_.guard("Form1: Sub Check_Authorized_Users", [&](Statement& at) {
         at(10);
         RightsLists global;
-        if (Module1::FileExists(sUsersPath)) {
+        if (Module1::FileExists(sUsersPath, errors_)) {
             at(20);
-            global.full = IniLib::GetKeyValue(sGenericName, kGlobalFullKey, "", "", "", sUsersPath) + " ";
-            global.init = IniLib::GetKeyValue(sGenericName, kGlobalInitKey, "", "", "", sUsersPath) + " ";
+            global.full = IniLib::GetKeyValue(sGenericName, kGlobalFullKey, "", "", "", sUsersPath, errors_) + " ";
+            global.init = IniLib::GetKeyValue(sGenericName, kGlobalInitKey, "", "", "", sUsersPath, errors_) + " ";
         }
         for (const auto& item : lvwUsers.ListItems()) {
             at(30);
@@ -109,7 +108,22 @@ void Form1::Check_Authorized_Users() {
     });
 }
 
+bool Form1::readWhole(const forms::ListView& list) const {
+    return bUsersListed && (&list == &lvwUsers ? bGlobalLevelsRead : bFieldLevelsRead);
+}
+
 bool Form1::Write_Users(forms::ListView& list, const std::string& olderKey) {
+    const bool global = &list == &lvwUsers;
+    if (!readWhole(list)) {
+        // Users the list misses, or whose stored level it does not show, would lose their rights.
+        const std::string what =
+            global ? "The global settings" : "The authorized users of the '" + sFieldName + "' field";
+        runtime().MsgBox(what + " were not saved because they could not be read completely.\rClose " +
+                             runtime().app().Title() +
+                             " with Cancel and start it again once ACT! and the users file can be read.",
+                         {.icon = forms::MsgBoxIcon::Exclamation});
+        return false;
+    }
     return errors_.guard("Form1: Sub Write_Users", [&](Statement& at) {
         at(10);
         // Every ID is gathered before anything is written, so a failing ACT! call writes nothing.
@@ -121,7 +135,6 @@ bool Form1::Write_Users(forms::ListView& list, const std::string& olderKey) {
             run = run.value_or("") + uniqueId;
         }
         at(30);
-        const bool global = &list == &lvwUsers;
         const std::string fullKey = global ? std::string(kGlobalFullKey) : fieldFullKey(sFieldID);
         const std::string initKey = global ? std::string(kGlobalInitKey) : fieldInitKey(sFieldID);
         IniLib::WriteKeyValue(sGenericName, fullKey, runs[0], sUsersPath);
@@ -142,7 +155,7 @@ void Form1::lvwUsers_MouseUp(float x, float y) {
 void Form1::lvwSpecialUsers_MouseUp(float x, float y) {
     cboFloating.setVisible(false);
     // Until a field is selected the field's list cannot be edited.
-    if (!optUsers(0).Enabled()) {
+    if (!fieldSelected()) {
         return;
     }
     lvwCurrent = &lvwSpecialUsers;
@@ -190,15 +203,20 @@ void Form1::cboFloating_Click() {
 }
 
 void Form1::chooseOwnLists() {
-    bSuppressReload = true;
+    const ScopedFlag suppressed(bSuppressReload);
     optUsers(0).setValue(false);
     optUsers(1).setValue(true);
-    bSuppressReload = false;
 }
 
-void Form1::lvwSpecialUsers_ItemCheck() {
+void Form1::lvwSpecialUsers_ItemCheck(forms::ListItem& item) {
     errors_.guard("Form1: Sub lvwSpecialUsers_ItemCheck", [&](Statement& at) {
         at(10);
+        // Until a field is selected nothing in the field panel can change: the mark goes back.
+        if (!fieldSelected()) {
+            item.setChecked(!item.Checked());
+            return;
+        }
+        at(20);
         cmdSave.setEnabled(true);
         optUsers(1).setValue(true);
     });

@@ -2,9 +2,11 @@
 
 namespace corvane::ModSHBrowse {
 
-void BrowseForFolder(forms::FolderBrowserService& browser, forms::Hwnd owner, forms::TextBox& target) {
-    const auto folder = browser.browseForFolder(
-        {.owner = owner, .root = forms::BrowseRoot::Desktop, .prompt = "", .onlyFileSystemFolders = true});
+void BrowseForFolder(forms::Runtime& runtime, forms::Hwnd owner, forms::TextBox& target) {
+    const auto folder = runtime.modalWait([&] {
+        return runtime.folderBrowser().browseForFolder(
+            {.owner = owner, .root = forms::BrowseRoot::Desktop, .prompt = "", .onlyFileSystemFolders = true});
+    });
     if (!folder) {
         return;
     }

@@ -50,7 +50,7 @@ void frmLocations::cmdBrowse_Click() {
 void frmLocations::cmdBrowseFolder_Click() {
     errors_.guard("Form1: Sub cmdBrowseFolder_Click", [&](Statement& at) {
         at(10);
-        ModSHBrowse::BrowseForFolder(runtime().folderBrowser(), mainWindow_, txtFolder);
+        ModSHBrowse::BrowseForFolder(runtime(), mainWindow_, txtFolder);
     });
 }
 

@@ -58,9 +58,9 @@ bool Include_Field(act::Fields& fields, const std::string& fieldNumberText, Erro
     return include;
 }
 
-void Populate_lvwUsers(forms::ListView& list, const std::shared_ptr<act::Users>& users, ErrorReporter& errors) {
+bool Populate_lvwUsers(forms::ListView& list, const std::shared_ptr<act::Users>& users, ErrorReporter& errors) {
     list.ListItems().Clear();
-    errors.guard("modPopulateACTLists: Sub Populate_lvwUsers", [&](Statement& at) {
+    return errors.guard("modPopulateACTLists: Sub Populate_lvwUsers", [&](Statement& at) {
         at(10);
         act::Users& all = admin::need(users);
         const int16_t count = vb::CInt(all.Count());

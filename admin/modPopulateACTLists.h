@@ -24,6 +24,7 @@ bool Include_Field(act::Fields& fields, const std::string& fieldNumberText, Erro
 /// Empties the list view, then adds one item for each ACT! user in the user list's order: key "U"
 /// and the position from 1, text the user's name. A failure while adding ends the filling under
 /// "modPopulateACTLists: Sub Populate_lvwUsers"; a failure to empty the list reaches the caller.
-void Populate_lvwUsers(forms::ListView& list, const std::shared_ptr<act::Users>& users, ErrorReporter& errors);
+/// Returns true when the list holds every user.
+bool Populate_lvwUsers(forms::ListView& list, const std::shared_ptr<act::Users>& users, ErrorReporter& errors);
 
 } // namespace corvane::modPopulateACTLists

@@ -5,6 +5,7 @@
 #include <new>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace corvane {
 
@@ -25,6 +26,10 @@ public:
     virtual ~ErrorSink() = default;
     virtual void showErrorReport(const std::string& title, const std::string& text) = 0;
 };
+
+/// A failure that an operation has already shown in its own error report. It ends the guarded
+/// operation that called it, which reports nothing more: one failure, one message.
+struct ReportedFailure {};
 
 /// The last numbered statement an operation reached; its guard names it in the report. Numbers
 /// rise within an operation: `at(10); ...; at(20); ...`.
@@ -55,6 +60,8 @@ public:
         try {
             body(at);
             return true;
+        } catch (const ReportedFailure&) {
+            return false;
         } catch (const RuntimeError& e) {
             report(e, label, at.line());
         } catch (const std::bad_alloc&) {
@@ -63,6 +70,15 @@ public:
             report(RuntimeError(vberr::InternalError, e.what()), label, at.line());
         }
         return false;
+    }
+
+    /// As `guard`, for an operation whose callers cannot go on without its result (a file whose
+    /// existence or content is unknown is neither absent nor empty): after its report the failure
+    /// ends the guarded caller too, as `ReportedFailure`.
+    template <class Body> void guardEssential(std::string_view label, Body&& body) {
+        if (!guard(label, std::forward<Body>(body))) {
+            throw ReportedFailure{};
+        }
     }
 
 private:

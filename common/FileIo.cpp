@@ -2,10 +2,12 @@
 
 #include "common/RuntimeError.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
 #include <random>
+#include <system_error>
 #include <utility>
 
 namespace corvane {
@@ -34,19 +36,27 @@ struct FileCloser {
     void operator()(std::FILE* f) const noexcept { std::fclose(f); }
 };
 
+/// The VB error for a file that could not be opened for reading.
+int openFailure(const std::string& path, int error) {
+    const std::error_code code(error, std::generic_category());
+    if (code == std::errc::no_such_file_or_directory || code == std::errc::not_a_directory) {
+        return folderExists(path) ? vberr::FileNotFound : vberr::PathNotFound;
+    }
+    return vberr::PathFileAccessError;
+}
+
 } // namespace
 
 std::string readWholeFile(const std::string& path) {
-    if (!folderExists(path)) {
-        throw RuntimeError(vberr::PathNotFound);
+    std::error_code ec;
+    if (fs::is_directory(path, ec)) {
+        throw RuntimeError(vberr::PathFileAccessError);
     }
     std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
     if (!file) {
-        std::error_code ec;
-        throw RuntimeError(fs::exists(path, ec) ? vberr::PathFileAccessError : vberr::FileNotFound);
+        throw RuntimeError(openFailure(path, errno));
     }
     // Read in one go at the size the file has now, then on until the end in case it grew.
-    std::error_code ec;
     const auto expected = fs::file_size(path, ec);
     std::string content(ec ? 0 : static_cast<size_t>(expected), '\0');
     size_t got = std::fread(content.data(), 1, content.size(), file.get());
@@ -59,6 +69,32 @@ std::string readWholeFile(const std::string& path) {
         throw RuntimeError(vberr::DeviceIoError);
     }
     return content;
+}
+
+std::optional<std::string> readFileIfPresent(const std::string& path) {
+    try {
+        return readWholeFile(path);
+    } catch (const RuntimeError& e) {
+        if (e.number() == vberr::FileNotFound || e.number() == vberr::PathNotFound) {
+            return std::nullopt;
+        }
+        throw;
+    }
+}
+
+bool pathExists(const std::string& path) {
+    if (path.empty()) {
+        return false;
+    }
+    std::error_code ec;
+    const fs::file_status status = fs::status(path, ec);
+    if (status.type() == fs::file_type::not_found) {
+        return false;
+    }
+    if (ec) {
+        throw RuntimeError(vberr::PathFileAccessError);
+    }
+    return true;
 }
 
 AtomicFile::AtomicFile(std::string target) : target_(std::move(target)) {

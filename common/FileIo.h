@@ -1,14 +1,24 @@
 #pragma once
 
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace corvane {
 
 /// Whole content of a file. Fails with VB's errors: 76 when its folder is missing, 53 when the
-/// file is, 75 when it cannot be read.
+/// file is, 75 when it cannot be read (also when a folder stands in its place).
 std::string readWholeFile(const std::string& path);
+
+/// Whole content of a file, or nothing when the file or its folder is missing. A file that is there
+/// but cannot be read fails as in `readWholeFile`.
+std::optional<std::string> readFileIfPresent(const std::string& path);
+
+/// Whether a file or folder of that name exists; an empty path names nothing. Fails with 75 when
+/// that cannot be told (a loop of links, a folder on the way that may not be entered, a failing
+/// network): such a path may well exist.
+bool pathExists(const std::string& path);
 
 /// Replaces a file without ever leaving it half written: the bytes go to a temporary file in the
 /// same folder, which is then renamed over the target. If the writer fails or is killed before

@@ -4,8 +4,6 @@
 #include "common/RuntimeError.h"
 #include "common/VbConvert.h"
 
-#include <filesystem>
-
 namespace corvane::IniLib {
 
 std::string GetKeyValue(const ProfileDocument& document, std::string_view section, std::string_view key,
@@ -18,28 +16,31 @@ std::string GetKeyValue(const ProfileDocument& document, std::string_view sectio
     return result;
 }
 
-std::string GetKeyValue(std::string_view section, std::string_view key, std::string_view defaultValue,
-                        std::string_view checkType, std::string_view fallBack, const std::string& file) {
-    return GetKeyValue(ProfileDocument::load(file), section, key, defaultValue, checkType, fallBack);
+ProfileDocument ReadKeys(const std::string& file, ErrorReporter& errors) {
+    ProfileDocument document;
+    errors.guardEssential("IniLib: Function GetKeyValue", [&](Statement& at) {
+        at(10);
+        document = ProfileDocument(readFileIfPresent(file).value_or(std::string()));
+    });
+    return document;
 }
 
-bool WriteKeyValue(std::string_view section, std::string_view key, std::optional<std::string_view> value,
+std::string GetKeyValue(std::string_view section, std::string_view key, std::string_view defaultValue,
+                        std::string_view checkType, std::string_view fallBack, const std::string& file,
+                        ErrorReporter& errors) {
+    return GetKeyValue(ReadKeys(file, errors), section, key, defaultValue, checkType, fallBack);
+}
+
+void WriteKeyValue(std::string_view section, std::string_view key, std::optional<std::string_view> value,
                    const std::string& file) {
-    try {
-        std::error_code ec;
-        // An existing file that cannot be read is left alone rather than replaced by the new key alone.
-        ProfileDocument document(std::filesystem::exists(file, ec) ? readWholeFile(file) : std::string());
-        if (document.set(section, key, value)) {
-            replaceFile(file, document.bytes());
-        }
-        return true;
-    } catch (const RuntimeError&) {
-        return false;
+    ProfileDocument document(readFileIfPresent(file).value_or(std::string()));
+    if (document.set(section, key, value)) {
+        replaceFile(file, document.bytes());
     }
 }
 
-bool DeleteKey(std::string_view section, std::string_view key, const std::string& file) {
-    return WriteKeyValue(section, key, std::nullopt, file);
+void DeleteKey(std::string_view section, std::string_view key, const std::string& file) {
+    WriteKeyValue(section, key, std::nullopt, file);
 }
 
 } // namespace corvane::IniLib

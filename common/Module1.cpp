@@ -1,8 +1,7 @@
 #include "common/Module1.h"
 
+#include "common/FileIo.h"
 #include "common/RuntimeError.h"
-
-#include <filesystem>
 
 namespace corvane::Module1 {
 
@@ -28,9 +27,13 @@ std::string Get_Generic_Name(act::Application& app, ErrorReporter& errors) {
     return name;
 }
 
-bool FileExists(const std::string& path) {
-    std::error_code ec;
-    return !path.empty() && std::filesystem::exists(path, ec);
+bool FileExists(const std::string& path, ErrorReporter& errors) {
+    bool exists = false;
+    errors.guardEssential("Module1: Function FileExists", [&](Statement& at) {
+        at(10);
+        exists = pathExists(path);
+    });
+    return exists;
 }
 
 } // namespace corvane::Module1

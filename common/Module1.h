@@ -18,7 +18,9 @@ std::string genericNameOf(std::string_view databasePath);
 /// "Module1: Function Get_Generic_Name" and gives "".
 std::string Get_Generic_Name(act::Application& app, ErrorReporter& errors);
 
-/// True for an existing file or folder.
-bool FileExists(const std::string& path);
+/// True for an existing file or folder, false for a path that names nothing. A path whose existence
+/// cannot be told is reported under "Module1: Function FileExists" and ends the caller's operation
+/// (`ReportedFailure`): a users file that may be there must not count as missing.
+bool FileExists(const std::string& path, ErrorReporter& errors);
 
 } // namespace corvane::Module1

@@ -23,7 +23,8 @@ public:
     /// Runs a nested message loop until the form is hidden or unloaded. The loop calls
     /// `Runtime::processEvents` periodically.
     virtual void runModalLoop(Form& form) = 0;
-    /// The program has ended: its last form unloaded, or it called `End`.
+    /// The program has ended: its last form unloaded, or it called `End`. Every modal loop, message
+    /// box and dialog still open closes; the runtime then leaves the waits by `ProgramEnded`.
     virtual void programEnded() = 0;
 };
 

@@ -9,7 +9,10 @@ namespace corvane::forms {
 CommonDialog::CommonDialog(Form& owner, std::string name) : owner_(owner), name_(std::move(name)) {}
 
 void CommonDialog::ShowOpen() {
-    auto chosen = owner_.runtime().fileDialog().showOpen({owner_.hWnd(), initDir_, fileName_, filter_});
+    Runtime& runtime = owner_.runtime();
+    auto chosen = runtime.modalWait([&] {
+        return runtime.fileDialog().showOpen({owner_.hWnd(), initDir_, fileName_, filter_});
+    });
     if (chosen) {
         fileName_ = *chosen;
     } else if (cancelError_) {

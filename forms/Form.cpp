@@ -1,6 +1,7 @@
 #include "forms/Form.h"
 
 #include "common/RuntimeError.h"
+#include "common/ScopedFlag.h"
 #include "forms/CommandButton.h"
 #include "forms/Control.h"
 #include "forms/Runtime.h"
@@ -75,9 +76,8 @@ void Form::Show(bool modal) {
         runtime_.dispatch([this] { Form_Activate(); });
     }
     if (modal && loaded_ && visible_) {
-        modal_ = true;
+        const ScopedFlag shownModally(modal_);
         runtime_.runModal(*this);
-        modal_ = false;
     }
 }
 

@@ -1,21 +1,23 @@
 #pragma once
 
 #include "common/ErrorReport.h"
-#include "forms/MsgBoxService.h"
 
 #include <string>
 
 namespace corvane::forms {
 
-/// Shows error reports through the message box: OK only, no icon.
+class Runtime;
+
+/// Shows error reports as the runtime's message boxes: OK only, no icon. Like every box, a report is
+/// a modal wait: none shows once the program has ended.
 class MsgBoxErrorSink : public ErrorSink {
 public:
-    explicit MsgBoxErrorSink(MsgBoxService& msgBox) : msgBox_(msgBox) {}
+    explicit MsgBoxErrorSink(Runtime& runtime) : runtime_(runtime) {}
 
     void showErrorReport(const std::string& title, const std::string& text) override;
 
 private:
-    MsgBoxService& msgBox_;
+    Runtime& runtime_;
 };
 
 } // namespace corvane::forms

@@ -13,7 +13,13 @@ Runtime::Runtime(Backend& backend, Services services) : backend_(backend), servi
 
 int Runtime::MsgBox(std::string_view text, MsgBoxStyle style, std::string_view title) {
     MsgBoxRequest request{std::string(text), title.empty() ? services_.app.Title() : std::string(title), style};
-    return services_.msgBox.show(request);
+    return modalWait([&] { return services_.msgBox.show(request); });
+}
+
+void Runtime::leaveIfEnded() const {
+    if (ended_) {
+        throw ProgramEnded{};
+    }
 }
 
 void Runtime::showRunTimeError(const RuntimeError& error) noexcept {
@@ -21,7 +27,7 @@ void Runtime::showRunTimeError(const RuntimeError& error) noexcept {
         std::string text = "Run-time error '" + std::to_string(error.number()) + "':\n\n" + error.description();
         MsgBox(text, {.icon = MsgBoxIcon::Critical});
     } catch (...) {
-        // Nothing is left to tell the user with; the program goes on.
+        // Nothing is left to tell the user with (or the program ended meanwhile); its handler is over.
     }
 }
 
@@ -132,7 +138,10 @@ void Runtime::formUnloaded(Form&) {
 }
 
 void Runtime::runModal(Form& form) {
-    backend_.runModalLoop(form);
+    modalWait([&] {
+        backend_.runModalLoop(form);
+        return true;
+    });
 }
 
 } // namespace corvane::forms

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/ErrorReport.h"
 #include "common/RuntimeError.h"
 #include "forms/Backend.h"
 #include "forms/Hwnd.h"
@@ -19,6 +20,11 @@ class Form;
 class FormObserver;
 class TimerControl;
 
+/// Leaves a modal wait (a message box, a modal form, a dialog) during which the program ended, so
+/// that none of the code that waited goes on: as after VB's `End`, nothing of the program runs any
+/// more. Every event dispatch ends quietly on it.
+struct ProgramEnded {};
+
 /// The hub of one program's forms: the backend, the services, the loaded forms and timers, and the
 /// one place where events are dispatched. Forms and controls reach it through their form.
 class Runtime {
@@ -37,7 +43,18 @@ public:
     MsgBoxService& msgBoxService() { return services_.msgBox; }
 
     /// Shows a modal message box; an empty title shows the program's title. Returns vbOK, vbYes or vbNo.
+    /// A modal wait (see `modalWait`).
     int MsgBox(std::string_view text, MsgBoxStyle style = {}, std::string_view title = {});
+
+    /// Runs a modal wait: a box or dialog that runs its own message loop and returns its answer. A
+    /// program that has ended shows none, and one that ends while it is open leaves it by
+    /// `ProgramEnded`.
+    template <class Wait> auto modalWait(Wait&& wait) {
+        leaveIfEnded();
+        auto answer = wait();
+        leaveIfEnded();
+        return answer;
+    }
     void SendKeys(std::string_view keys, bool wait) { services_.keys.SendKeys(keys, wait); }
 
     /// Runs an event handler. A failure that escapes it is shown as VB shows an untrapped run-time
@@ -45,6 +62,10 @@ public:
     template <class Body> void dispatch(Body&& body) noexcept {
         try {
             body();
+        } catch (const ProgramEnded&) {
+            // The program ended while this handler waited; nothing of it goes on.
+        } catch (const ReportedFailure&) {
+            // The operation that failed has shown its report.
         } catch (const RuntimeError& e) {
             showRunTimeError(e);
         } catch (const std::bad_alloc&) {
@@ -91,9 +112,11 @@ public:
     void unregisterTimer(TimerControl& timer);
     void formVisibilityChanged(Form& form);
     void formUnloaded(Form& form);
+    /// Runs a modal form's loop; a modal wait.
     void runModal(Form& form);
 
 private:
+    void leaveIfEnded() const;
     void showRunTimeError(const RuntimeError& error) noexcept;
     void fireDueTimers();
     bool isRegistered(const TimerControl* timer) const;

@@ -35,7 +35,7 @@ frmEditList::frmEditList(forms::Runtime& runtime, TriggerServices services, frmM
     cmdAdd.Click = [this] { cmdAdd_Click(); };
     cmdModify.Click = [this] { cmdModify_Click(); };
     cmdDelete.Click = [this] { cmdDelete_Click(); };
-    lstItems.DblClick = [this] { cmdOK_Click(); };
+    lstItems.DblClick = [this] { lstItems_DblClick(); };
     lstItems.KeyPress = [this](int16_t& keyAscii) { lstItems_KeyPress(keyAscii); };
 }
 
@@ -66,7 +66,7 @@ void frmEditList::Load_List() {
         sListFile = SettingsPaths::fieldSettingsFile(services_.settings, runtime().app(), owner_.genericName(),
                                                      owner_.iCurrentField);
         at(20);
-        if (!corvane::Module1::FileExists(sListFile)) {
+        if (!corvane::Module1::FileExists(sListFile, services_.errors)) {
             return;
         }
         at(30);
@@ -147,6 +147,10 @@ void frmEditList::cmdOK_Click() {
         owner_.sEditChosen = chosen;
         Unload();
     });
+}
+
+void frmEditList::lstItems_DblClick() {
+    cmdOK_Click();
 }
 
 void frmEditList::lstItems_KeyPress(int16_t& keyAscii) {

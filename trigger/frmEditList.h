@@ -52,6 +52,7 @@ private:
     void cmdModify_Click();
     void cmdDelete_Click();
     void cmdOK_Click();
+    void lstItems_DblClick();
     void lstItems_KeyPress(int16_t& keyAscii);
 
     TriggerServices services_;

@@ -1,9 +1,11 @@
 #include "trigger/frmMain.h"
 
 #include "common/FieldSettingsFile.h"
+#include "common/IniLib.h"
 #include "common/Module1.h"
 #include "common/ProfileDocument.h"
 #include "common/Rights.h"
+#include "common/ScopedFlag.h"
 #include "common/Text.h"
 #include "forms/Runtime.h"
 #include "trigger/Module1.h"
@@ -32,12 +34,6 @@ constexpr std::string_view kNoUsersFile =
     "Please contact your database administrator or run Corvane and check the Settings Locations under the "
     "Options menu.";
 
-/// Sets a flag back to false when the scope ends, also when it ends by a failure.
-struct ClearOnExit {
-    bool& flag;
-    ~ClearOnExit() { flag = false; }
-};
-
 /// Height of the open drop-down list for its number of items; the steps are uneven on purpose.
 int32_t dropDownHeight(int32_t itemCount) {
     switch (itemCount) {
@@ -63,7 +59,7 @@ frmMain::frmMain(forms::Runtime& runtime, TriggerServices services)
     txtNewValue.KeyPress = [this](int16_t& keyAscii) { txtNewValue_KeyPress(keyAscii); };
     lstNewValue.KeyPress = [this](int16_t& keyAscii) { lstNewValue_KeyPress(keyAscii); };
     lstNewValue.Click = [this] { lstNewValue_Click(); };
-    cmdDD.Click = [this] { Drop_Down_List(); };
+    cmdDD.Click = [this] { cmdDD_Click(); };
     cmdEditList.Click = [this] { cmdEditList_Click(); };
     tmr1.Timer = [this] { tmr1_Timer(); };
 }
@@ -210,13 +206,13 @@ int16_t frmMain::IsUserAuthorized(const std::string& userId) {
         at(10);
         const std::string usersFile = SettingsPaths::usersFile(services_.settings, runtime().app());
         at(20);
-        if (!corvane::Module1::FileExists(usersFile)) {
+        if (!corvane::Module1::FileExists(usersFile, services_.errors)) {
             runtime().MsgBox(kNoUsersFile, {}, "Incomplete Set-up");
             level = RightsLevel::Full;
             return;
         }
         at(30);
-        const ProfileDocument document = ProfileDocument::load(usersFile);
+        const ProfileDocument document = IniLib::ReadKeys(usersFile, services_.errors);
         at(40);
         const RightsLists lists = effectiveRightsLists(document, sGenericName, text::decimal(iCurrentField));
         at(50);
@@ -235,7 +231,7 @@ int32_t frmMain::Load_List(int16_t fieldNumber) {
         const std::string path =
             SettingsPaths::fieldSettingsFile(services_.settings, runtime().app(), sGenericName, fieldNumber);
         at(20);
-        if (!corvane::Module1::FileExists(path)) {
+        if (!corvane::Module1::FileExists(path, services_.errors)) {
             return;
         }
         at(30);
@@ -251,10 +247,13 @@ int32_t frmMain::Load_List(int16_t fieldNumber) {
     return count;
 }
 
+void frmMain::cmdDD_Click() {
+    Drop_Down_List();
+}
+
 void frmMain::Drop_Down_List() {
-    bBusy = true;
     // Cleared however this ends: a timer held off for good would leave the edit without an end.
-    const ClearOnExit ready{bBusy};
+    const ScopedFlag busy(bBusy);
     lstNewValue.setWidth(Width() - 10);
     lstNewValue.setTop(txtNewValue.Height());
     lstNewValue.setHeight(dropDownHeight(iListCount));
@@ -346,8 +345,7 @@ void frmMain::enterPressed() {
 }
 
 void frmMain::cmdEditList_Click() {
-    bEditingList = true;
-    const ClearOnExit closed{bEditingList};
+    const ScopedFlag editing(bEditingList);
     WriteData();
     {
         frmEditList editor(runtime(), services_, *this);

@@ -67,6 +67,7 @@ private:
 
     // The edit.
     int32_t Load_List(int16_t fieldNumber);
+    void cmdDD_Click();
     void Drop_Down_List();
     void Select_Default();
     void lstNewValue_Click();

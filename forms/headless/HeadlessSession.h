@@ -53,7 +53,7 @@ public:
     SimulatedWindowSystem windows{runtime};
     ScriptedUser user{failures, windows};
     /// Shows `ErrorReport`s through `msgBox`.
-    MsgBoxErrorSink errorSink{msgBox};
+    MsgBoxErrorSink errorSink{runtime};
 };
 
 } // namespace corvane::forms::headless

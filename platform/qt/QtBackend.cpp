@@ -4,7 +4,9 @@
 #include "forms/Form.h"
 #include "forms/Menu.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QDialog>
 #include <QEvent>
 
 namespace corvane::forms::qt {
@@ -107,6 +109,12 @@ void QtBackend::programEnded() {
     ended_ = true;
     for (auto& [form, loop] : modalLoops_) {
         loop->quit();
+    }
+    // Message boxes and dialogs still open close too; what they would answer no longer counts.
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (auto* dialog = qobject_cast<QDialog*>(window); dialog != nullptr && dialog->isVisible()) {
+            dialog->reject();
+        }
     }
     if (mainLoop_ != nullptr) {
         mainLoop_->quit();

@@ -58,7 +58,7 @@ public:
     Runtime runtime;
     SimulatedWindowSystem windows{runtime};
     MessagePump pump{runtime};
-    MsgBoxErrorSink errorSink{msgBox};
+    MsgBoxErrorSink errorSink{runtime};
     IniSettingsStore settings = IniSettingsStore::forCurrentUser();
 };
 

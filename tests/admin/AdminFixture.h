@@ -2,6 +2,7 @@
 
 #include "admin/AdminProgram.h"
 #include "admin/Form1.h"
+#include "common/ErrorReport.h"
 #include "common/MemorySettingsStore.h"
 #include "common/Paths.h"
 #include "forms/headless/HeadlessSession.h"
@@ -86,6 +87,15 @@ protected:
         session.user.pick(form().cboFloating, level);
     }
     const forms::MsgBoxRequest& lastBox() const { return session.msgBox.shown().back(); }
+    static std::string report(int error, std::string_view label, int line) {
+        return errorReportText(RuntimeError(error), label, line);
+    }
+    /// The message that a user list which could not be read whole is not written ("The global
+    /// settings", "The authorized users of the 'City' field").
+    static std::string notSaved(const std::string& what) {
+        return what + " were not saved because they could not be read completely.\rClose Corvane with Cancel and "
+                      "start it again once ACT! and the users file can be read.";
+    }
 
     corvane::test::TempDir dir;
     forms::headless::HeadlessSession session;

@@ -139,6 +139,24 @@ TEST_F(Form1Fields, SaveIntoAMissingFolderIsReportedAndKeepsTheChanges) {
     EXPECT_FALSE(std::filesystem::exists(usersFile()));
 }
 
+TEST_F(Form1Fields, ASaveThatFailsKeepsTheChangedFieldSelectedAsItWas) {
+    settings.Save(kAppName, kSettingsSection, "ListPath", joinPath(dir.path().string(), "Missing"));
+    startExpanded();
+    selectField("City");
+    session.user.type(form().rtfData, "North");
+    session.msgBox.expect(prompt("City"), forms::vbYes);
+    session.msgBox.expect(report(vberr::PathNotFound, "Form1: Sub cmdSave_Click", 40));
+    selectField("Zip");
+    EXPECT_EQ(form().cboFields.Text(), "City");
+    EXPECT_EQ(form().rtfData.Text(), "North");
+    EXPECT_TRUE(form().cmdSave.Enabled());
+
+    std::filesystem::create_directory(joinPath(dir.path().string(), "Missing"));
+    session.user.click(form().cmdSave);
+    EXPECT_EQ(readBytes(joinPath(joinPath(dir.path().string(), "Missing"), "Sales7.dat")),
+              "OnlyFromDropdown=0\r\nAllowEditing=0\r\nNorth\r\n");
+}
+
 TEST_F(Form1Fields, CloseAsksAboutTheChangedFieldBeforeWritingTheGlobalLists) {
     writeUsers("GlobalF=AA\r\nGlobal=AA\r\n");
     startExpanded();

@@ -114,11 +114,17 @@ TEST_F(Form1Rights, ComboBoxCoversTheClickedRightsCellAtExactTwips) {
     EXPECT_FALSE(combo.Visible());
 }
 
-TEST_F(Form1Rights, FieldListIgnoresClicksUntilAFieldIsSelected) {
+TEST_F(Form1Rights, FieldListIgnoresClicksAndCheckMarksUntilAFieldIsSelected) {
     start();
     session.user.click(form().cmdFieldSettings);
     clickRights(form().lvwSpecialUsers, 1);
     EXPECT_FALSE(form().cboFloating.Visible());
+    forms::ListItem& sam = form().lvwSpecialUsers.ListItems(2);
+    session.user.check(form().lvwSpecialUsers, sam, true);
+    EXPECT_FALSE(sam.Checked());
+    EXPECT_FALSE(form().cmdSave.Enabled());
+    EXPECT_TRUE(form().optUsers(0).Value());
+
     clickRights(form().lvwUsers, 1);
     EXPECT_TRUE(form().cboFloating.Visible());
 }
@@ -162,6 +168,90 @@ TEST_F(Form1Rights, UniqueIdThatCannotBeReadWritesNothingAndKeepsTheToolOpen) {
     session.user.click(form().cmdClose);
     EXPECT_FALSE(session.runtime.ended());
     EXPECT_EQ(usersText(), "[Sales]\r\nGlobalF=AA\r\n");
+}
+
+class Form1RightsReadInPart : public Form1Rights {
+protected:
+    /// ACT! fails to name its third user, Alex (cc), as the tool fills both user lists.
+    void startWithoutTheThirdUser() {
+        injector.inject("Users.Name", sim::Fault::raising(vberr::AutomationError).onlyWith({"3"}));
+        const std::string failure = report(vberr::AutomationError, "modPopulateACTLists: Sub Populate_lvwUsers", 20);
+        session.msgBox.expect(failure);
+        session.msgBox.expect(failure);
+        start();
+    }
+};
+
+TEST_F(Form1RightsReadInPart, UsersActCouldNotNameKeepTheirGlobalRightsAtClose) {
+    writeUsers("GlobalF=AAbbcc\r\n");
+    startWithoutTheThirdUser();
+    EXPECT_EQ(levels(form().lvwUsers), (std::vector<std::string>{"Full", "Full"}));
+    chooseLevel(form().lvwUsers, 2, 2);
+    session.msgBox.expect(notSaved("The global settings"));
+    session.user.click(form().cmdClose);
+    EXPECT_EQ(lastBox().style.icon, forms::MsgBoxIcon::Exclamation);
+    EXPECT_TRUE(form().Visible());
+    EXPECT_EQ(usersText(), "[Sales]\r\nGlobalF=AAbbcc\r\n");
+
+    session.user.click(form().cmdCancel);
+    EXPECT_TRUE(session.runtime.ended());
+    EXPECT_EQ(usersText(), "[Sales]\r\nGlobalF=AAbbcc\r\n");
+}
+
+TEST_F(Form1RightsReadInPart, UsersActCouldNotNameKeepTheirRightsOnAFieldWithOwnLists) {
+    writeUsers("GlobalF=AA\r\n12F=AAcc\r\n");
+    startWithoutTheThirdUser();
+    session.user.click(form().cmdFieldSettings);
+    selectField("Area");
+    chooseLevel(form().lvwSpecialUsers, 2, 1);
+    session.msgBox.expect(notSaved("The authorized users of the 'Area' field"));
+    session.user.click(form().cmdSave);
+    EXPECT_TRUE(form().cmdSave.Enabled());
+    EXPECT_EQ(usersText(), "[Sales]\r\nGlobalF=AA\r\n12F=AAcc\r\n");
+}
+
+TEST_F(Form1Rights, AFieldWhoseLoadFailedIsNeverGivenAnotherFieldsLevels) {
+    corvane::test::writeBytes(fieldFile("7"), "OnlyFromDropdown=yes\r\nAllowEditing=0\r\n");
+    startOnField("Area", "12F=bb\r\n");
+    session.msgBox.expect(report(vberr::TypeMismatch, "Form1: Sub cboFields_Click", 50));
+    selectField("City");
+    chooseLevel(form().lvwSpecialUsers, 3, 0);
+    session.msgBox.expect(notSaved("The authorized users of the 'City' field"));
+    session.user.click(form().cmdSave);
+    EXPECT_EQ(usersText(), "[Sales]\r\nGlobalF=AA\r\nGlobalI=cc\r\n12F=bb\r\n");
+}
+
+TEST_F(Form1Rights, UsersFileThatCannotBeReadIsReportedAtStartUpAndNeverWrittenOver) {
+    std::filesystem::create_directory(usersFile());
+    settings.Save(kAppName, kSettingsSection, "Top", "300");
+    session.msgBox.expect(report(vberr::PathFileAccessError, "IniLib: Function GetKeyValue", 10));
+    start();
+    EXPECT_EQ(levels(form().lvwUsers), (std::vector<std::string>{"", "", ""}));
+
+    session.msgBox.expect(notSaved("The global settings"));
+    session.user.click(form().cmdClose);
+    EXPECT_TRUE(form().Visible());
+    session.user.click(form().cmdCancel);
+    EXPECT_TRUE(std::filesystem::is_directory(usersFile()));
+    EXPECT_EQ(settings.stored("Top"), "300") << "the window settings it never restored are not written over";
+}
+
+TEST_F(Form1Rights, RightsThatCannotBeWrittenAreReportedAndNothingCountsAsSaved) {
+    const std::string elsewhere = joinPath(joinPath(dir.path().string(), "Missing"), "Users.dat");
+    settings.Save(kAppName, kSettingsSection, "UsersPath", elsewhere);
+    start();
+    chooseLevel(form().lvwUsers, 2, 0);
+    session.msgBox.expect(report(vberr::PathNotFound, "Form1: Sub Write_Users", 30));
+    session.user.click(form().cmdClose);
+    EXPECT_TRUE(form().Visible());
+
+    session.user.click(form().cmdFieldSettings);
+    selectField("City");
+    chooseLevel(form().lvwSpecialUsers, 3, 0);
+    session.msgBox.expect(report(vberr::PathNotFound, "Form1: Sub Write_Users", 30));
+    session.user.click(form().cmdSave);
+    EXPECT_TRUE(form().cmdSave.Enabled());
+    EXPECT_FALSE(std::filesystem::exists(elsewhere));
 }
 
 } // namespace corvane::admin::test

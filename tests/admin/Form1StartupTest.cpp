@@ -10,10 +10,6 @@ namespace {
 
 using Form1Startup = AdminFixture;
 
-std::string report(int error, const char* label, int line) {
-    return errorReportText(RuntimeError(error), label, line);
-}
-
 } // namespace
 
 TEST_F(Form1Startup, StopsWhenAnotherCopyRunsAndKeepsTheStoredWindowSettings) {
@@ -52,17 +48,18 @@ TEST_F(Form1Startup, StopsWhenActCannotBeReachedThoughADatabaseIsOpen) {
     EXPECT_TRUE(session.runtime.ended());
 }
 
-TEST_F(Form1Startup, RefusesEveryoneButAnAdministrator) {
-    for (int32_t security : {4, 6}) {
-        engine.users().setSecurity(1, security);
-        session.msgBox.expect("Sorry! This program may only be run by an administrator of the database!");
-        start();
-        EXPECT_EQ(lastBox().title, "Insufficient Security Level");
-        EXPECT_EQ(lastBox().style.icon, MsgBoxIcon::None);
-        EXPECT_FALSE(form().Visible());
-        program.reset();
-    }
+class Form1StartupSecurity : public AdminFixture, public ::testing::WithParamInterface<int32_t> {};
+
+TEST_P(Form1StartupSecurity, RefusesEveryoneButAnAdministrator) {
+    engine.users().setSecurity(1, GetParam());
+    session.msgBox.expect("Sorry! This program may only be run by an administrator of the database!");
+    start();
+    EXPECT_EQ(lastBox().title, "Insufficient Security Level");
+    EXPECT_EQ(lastBox().style.icon, MsgBoxIcon::None);
+    EXPECT_FALSE(form().Visible());
 }
+
+INSTANTIATE_TEST_SUITE_P(BelowAndAbove, Form1StartupSecurity, ::testing::Values(4, 6));
 
 TEST_F(Form1Startup, OpensCollapsedCentredAndOneEighthFromTheTopWithoutStoredSettings) {
     start();
@@ -144,6 +141,33 @@ TEST_F(Form1Startup, ActClosingEndsTheToolWithoutWritingTheUsersFile) {
     session.processEvents();
     EXPECT_TRUE(session.runtime.ended());
     EXPECT_FALSE(std::filesystem::exists(usersFile()));
+}
+
+TEST_F(Form1Startup, ActClosingBehindTheSaveQuestionEndsTheToolAndNothingIsWritten) {
+    start();
+    session.user.click(form().cmdFieldSettings);
+    session.user.pick(form().cboFields, 1);
+    session.user.type(form().rtfData, "North");
+    session.msgBox.expect("Do you want to save changes made to the 'City' field settings?", forms::vbYes, [&] {
+        engine.userClosesAct();
+        session.processEvents();
+    });
+    session.user.click(form().cmdClose);
+    EXPECT_TRUE(session.runtime.ended());
+    EXPECT_FALSE(std::filesystem::exists(fieldFile("7")));
+    EXPECT_FALSE(std::filesystem::exists(usersFile()));
+}
+
+TEST_F(Form1Startup, ActClosingBehindADialogEndsTheToolWithTheDialog) {
+    start();
+    bool endedWithTheDialog = false;
+    session.onModal("frmLocations", [&](forms::Form& dialog) {
+        engine.closeDatabase();
+        session.processEvents();
+        endedWithTheDialog = session.runtime.ended() && !dialog.Loaded();
+    });
+    session.user.click(form().mnuLocation);
+    EXPECT_TRUE(endedWithTheDialog);
 }
 
 TEST_F(Form1Startup, FailureWhileAttachingIsReportedAndTheRestOfStartUpIsSkipped) {

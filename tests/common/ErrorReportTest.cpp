@@ -1,19 +1,13 @@
 #include "common/ErrorReport.h"
 
-#include <gtest/gtest.h>
+#include "tests/support/RecordingErrorSink.h"
 
-#include <vector>
+#include <gtest/gtest.h>
 
 namespace corvane {
 namespace {
 
-struct RecordingSink : ErrorSink {
-    struct Shown {
-        std::string title, text;
-    };
-    std::vector<Shown> shown;
-    void showErrorReport(const std::string& title, const std::string& text) override { shown.push_back({title, text}); }
-};
+using RecordingSink = test::RecordingErrorSink;
 
 TEST(ErrorReport, TextHasFourCrSeparatedLines) {
     EXPECT_EQ(errorReportText(RuntimeError(vberr::TypeMismatch), "frmMain: Function Load_List", 30),
@@ -53,6 +47,24 @@ TEST(ErrorReporter, ForeignExceptionsBecomeVbErrors) {
     errors.guard("Module1: Sub Main", [](Statement&) { throw std::bad_alloc(); });
     ASSERT_EQ(sink.shown.size(), 1U);
     EXPECT_EQ(sink.shown[0].text.substr(0, 25), "Error 7: 'Out of memory'\r");
+}
+
+TEST(ErrorReporter, AnEssentialFailureIsReportedOnceAndEndsItsGuardedCallerQuietly) {
+    test::RecordingErrorSink sink;
+    ErrorReporter errors("Corvane", sink);
+    bool callerWentOn = false;
+    const bool callerCompleted = errors.guard("frmMain: Function IsUserAuthorized", [&](Statement& at) {
+        at(10);
+        errors.guardEssential("Module1: Function FileExists", [](Statement& inner) {
+            inner(10);
+            throw RuntimeError(vberr::PathFileAccessError);
+        });
+        callerWentOn = true;
+    });
+    EXPECT_FALSE(callerCompleted);
+    EXPECT_FALSE(callerWentOn);
+    EXPECT_EQ(sink.headlines(), std::vector<std::string>{
+                                    "Error 75: 'Path/File access error'\rin Module1: Function FileExists - Line # 10"});
 }
 
 } // namespace

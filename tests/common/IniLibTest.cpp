@@ -1,6 +1,8 @@
 #include "common/IniLib.h"
 
+#include "tests/support/RecordingErrorSink.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/VbErrorOf.h"
 
 #include <gtest/gtest.h>
 
@@ -12,14 +14,16 @@ namespace {
 using test::readBytes;
 using test::writeBytes;
 
-std::string get(const std::string& file, std::string_view section, std::string_view key) {
-    return IniLib::GetKeyValue(section, key, "", "", "", file);
-}
-
 class IniLibTest : public ::testing::Test {
 protected:
+    std::string get(const std::string& path, std::string_view section, std::string_view key) {
+        return IniLib::GetKeyValue(section, key, "", "", "", path, errors);
+    }
+
     test::TempDir dir;
     std::string file = dir.file("Users.dat");
+    test::RecordingErrorSink sink;
+    ErrorReporter errors{"Corvane", sink};
 };
 
 TEST_F(IniLibTest, ReadsAsTheProfileFunctionsDo) {
@@ -32,8 +36,8 @@ TEST_F(IniLibTest, ReadsAsTheProfileFunctionsDo) {
     EXPECT_EQ(get(file, "Sales", "13F"), "single");
     EXPECT_EQ(get(file, "Sales", "14F"), "\"half");
     EXPECT_EQ(get(file, "Sales", "15F"), "a b");
-    EXPECT_EQ(IniLib::GetKeyValue("Sales", "17F", "dflt", "", "", file), "dflt");
-    EXPECT_EQ(IniLib::GetKeyValue("Sales", "18F", "dflt", "", "", file), "dflt");
+    EXPECT_EQ(IniLib::GetKeyValue("Sales", "17F", "dflt", "", "", file, errors), "dflt");
+    EXPECT_EQ(IniLib::GetKeyValue("Sales", "18F", "dflt", "", "", file, errors), "dflt");
     EXPECT_EQ(get(file, "Sales", "19F"), "a=b");
     EXPECT_EQ(get(file, "Sales", "20F"), "first");
     EXPECT_EQ(get(file, "Sales", ";21F"), "comment");
@@ -46,13 +50,13 @@ TEST_F(IniLibTest, ReadsAnyLineEndAndMissingThingsAsTheDefault) {
     EXPECT_EQ(get(file, "A", "X"), "lf");
     EXPECT_EQ(get(file, "B", "Y"), "cr");
     EXPECT_EQ(get(file, "C", "Z"), "crlf");
-    EXPECT_EQ(IniLib::GetKeyValue("Missing", "X", "d", "", "", file), "d");
-    EXPECT_EQ(IniLib::GetKeyValue("A", "X", "d", "", "", dir.file("absent.dat")), "d");
+    EXPECT_EQ(IniLib::GetKeyValue("Missing", "X", "d", "", "", file, errors), "d");
+    EXPECT_EQ(IniLib::GetKeyValue("A", "X", "d", "", "", dir.file("absent.dat"), errors), "d");
 }
 
 TEST_F(IniLibTest, ReturnsValuesLongerThan126CharactersWhole) {
     const std::string ids(5000, 'u');
-    ASSERT_TRUE(IniLib::WriteKeyValue("Sales", "GlobalF", ids + "LAST", file));
+    IniLib::WriteKeyValue("Sales", "GlobalF", ids + "LAST", file);
     EXPECT_EQ(get(file, "Sales", "GlobalF"), ids + "LAST");
 }
 
@@ -67,12 +71,12 @@ TEST_F(IniLibTest, LinesLongerThanASearchBlockEndAtTheirOwnLineEnd) {
 
 TEST_F(IniLibTest, CheckTypesFallBackOnlyForNonNumbersAndOnlyWithAFallBack) {
     writeBytes(file, "[S]\r\nN= 12 \r\nT=abc\r\n");
-    EXPECT_EQ(IniLib::GetKeyValue("S", "N", "", "Numeric", "0", file), "12");
-    EXPECT_EQ(IniLib::GetKeyValue("S", "T", "", "Numeric", "0", file), "0");
-    EXPECT_EQ(IniLib::GetKeyValue("S", "T", "", "Boolean", "-1", file), "-1");
-    EXPECT_EQ(IniLib::GetKeyValue("S", "T", "", "Boolean", "", file), "abc");
-    EXPECT_EQ(IniLib::GetKeyValue("S", "Absent", "", "Numeric", "7", file), "7");
-    EXPECT_EQ(IniLib::GetKeyValue("S", "T", "", "numeric", "0", file), "abc");
+    EXPECT_EQ(IniLib::GetKeyValue("S", "N", "", "Numeric", "0", file, errors), "12");
+    EXPECT_EQ(IniLib::GetKeyValue("S", "T", "", "Numeric", "0", file, errors), "0");
+    EXPECT_EQ(IniLib::GetKeyValue("S", "T", "", "Boolean", "-1", file, errors), "-1");
+    EXPECT_EQ(IniLib::GetKeyValue("S", "T", "", "Boolean", "", file, errors), "abc");
+    EXPECT_EQ(IniLib::GetKeyValue("S", "Absent", "", "Numeric", "7", file, errors), "7");
+    EXPECT_EQ(IniLib::GetKeyValue("S", "T", "", "numeric", "0", file, errors), "abc");
 }
 
 TEST_F(IniLibTest, NamesMatchIgnoringCaseOfAnsiLetters) {
@@ -81,51 +85,63 @@ TEST_F(IniLibTest, NamesMatchIgnoringCaseOfAnsiLetters) {
 }
 
 TEST_F(IniLibTest, CreatesFileSectionAndKeyWithCrLf) {
-    ASSERT_TRUE(IniLib::WriteKeyValue("A", "K", "v", file));
+    IniLib::WriteKeyValue("A", "K", "v", file);
     EXPECT_EQ(readBytes(file), "[A]\r\nK=v\r\n");
-    ASSERT_TRUE(IniLib::WriteKeyValue("B", "L", "  w  ", file));
-    ASSERT_TRUE(IniLib::WriteKeyValue("A", "E", "", file));
+    IniLib::WriteKeyValue("B", "L", "  w  ", file);
+    IniLib::WriteKeyValue("A", "E", "", file);
     EXPECT_EQ(readBytes(file), "[A]\r\nK=v\r\nE=\r\n[B]\r\nL=w  \r\n");
 }
 
 TEST_F(IniLibTest, ChangesOnlyTheKeysLineAndKeepsEverythingElseByteForByte) {
     const std::string before = "; header\r\n[Sales]\r\nGlobalF=AA\r\nweird line\r\n\r\n[Other]\nX=\x80\xFF\n";
     writeBytes(file, before);
-    ASSERT_TRUE(IniLib::WriteKeyValue("sales", "globalf", "ZZ", file));
-    ASSERT_TRUE(IniLib::WriteKeyValue("Sales", "12F", "AA", file));
+    IniLib::WriteKeyValue("sales", "globalf", "ZZ", file);
+    IniLib::WriteKeyValue("Sales", "12F", "AA", file);
     EXPECT_EQ(readBytes(file),
               "; header\r\n[Sales]\r\nGlobalF=ZZ\r\nweird line\r\n12F=AA\r\n\r\n[Other]\nX=\x80\xFF\n");
 }
 
 TEST_F(IniLibTest, NullValueRemovesTheKeyAndMissingKeysChangeNothing) {
     writeBytes(file, "[Sales]\r\nGlobalF=AA\r\nGlobalI=cc\r\nGlobal=old\r\n");
-    ASSERT_TRUE(IniLib::WriteKeyValue("Sales", "GlobalI", std::nullopt, file));
-    ASSERT_TRUE(IniLib::DeleteKey("Sales", "Global", file));
-    ASSERT_TRUE(IniLib::DeleteKey("Sales", "12F", file));
-    ASSERT_TRUE(IniLib::DeleteKey("Nowhere", "12F", file));
+    IniLib::WriteKeyValue("Sales", "GlobalI", std::nullopt, file);
+    IniLib::DeleteKey("Sales", "Global", file);
+    IniLib::DeleteKey("Sales", "12F", file);
+    IniLib::DeleteKey("Nowhere", "12F", file);
     EXPECT_EQ(readBytes(file), "[Sales]\r\nGlobalF=AA\r\n");
 }
 
 TEST_F(IniLibTest, AddsALineEndBeforeAppendingToAFileWithoutOne) {
     writeBytes(file, "[A]\r\nK=v");
-    ASSERT_TRUE(IniLib::WriteKeyValue("A", "L", "w", file));
-    ASSERT_TRUE(IniLib::WriteKeyValue("B", "M", "x", file));
+    IniLib::WriteKeyValue("A", "L", "w", file);
+    IniLib::WriteKeyValue("B", "M", "x", file);
     EXPECT_EQ(readBytes(file), "[A]\r\nK=v\r\nL=w\r\n[B]\r\nM=x\r\n");
 }
 
 TEST_F(IniLibTest, SectionNamesWithBracketsAndTheEmptySection) {
-    ASSERT_TRUE(IniLib::WriteKeyValue("A]x", "K", "1", file));
+    IniLib::WriteKeyValue("A]x", "K", "1", file);
     EXPECT_EQ(get(file, "A]x", "K"), "1");
     writeBytes(file, "Top=t\r\n[A]\r\nK=v\r\n");
     EXPECT_EQ(get(file, "", "Top"), "t");
-    ASSERT_TRUE(IniLib::WriteKeyValue("", "Second", "s", file));
+    IniLib::WriteKeyValue("", "Second", "s", file);
     EXPECT_EQ(readBytes(file), "Top=t\r\nSecond=s\r\n[A]\r\nK=v\r\n");
 }
 
 TEST_F(IniLibTest, WriteIntoAMissingFolderFailsAndCreatesNothing) {
     const std::string missing = dir.file("NoSuchFolder") + "/Users.dat";
-    EXPECT_FALSE(IniLib::WriteKeyValue("Sales", "GlobalF", "AA", missing));
+    EXPECT_EQ(test::vbErrorOf([&] { IniLib::WriteKeyValue("Sales", "GlobalF", "AA", missing); }), vberr::PathNotFound);
     EXPECT_FALSE(std::filesystem::exists(dir.file("NoSuchFolder")));
+    EXPECT_EQ(get(missing, "Sales", "GlobalF"), "");
+    EXPECT_TRUE(sink.shown.empty());
+}
+
+TEST_F(IniLibTest, AFileThatCannotBeReadIsReportedOnReadingAndNeverReplacedOnWriting) {
+    std::filesystem::create_directory(file); // a folder stands where the users file should be
+    EXPECT_THROW(get(file, "Sales", "GlobalF"), ReportedFailure);
+    EXPECT_EQ(sink.headlines(), std::vector<std::string>{"Error 75: 'Path/File access error'\rin IniLib: Function "
+                                                         "GetKeyValue - Line # 10"});
+    EXPECT_EQ(test::vbErrorOf([&] { IniLib::WriteKeyValue("Sales", "GlobalF", "AA", file); }),
+              vberr::PathFileAccessError);
+    EXPECT_TRUE(std::filesystem::is_directory(file));
 }
 
 } // namespace

@@ -1,18 +1,17 @@
 #include "common/Module1.h"
 
+#include "tests/support/RecordingErrorSink.h"
 #include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <vector>
 
 namespace corvane {
 namespace {
 
-struct RecordingSink : ErrorSink {
-    std::vector<std::string> texts;
-    void showErrorReport(const std::string&, const std::string& text) override { texts.push_back(text); }
-};
+using RecordingSink = test::RecordingErrorSink;
 
 struct PathOnlyApp : act::Application {
     std::string path;
@@ -38,18 +37,31 @@ TEST(GenericName, AFileNameWithoutADotIsReportedAndGivesAnEmptyName) {
     PathOnlyApp app;
     app.path = "D:\\Data.d\\Sales";
     EXPECT_EQ(Module1::Get_Generic_Name(app, errors), "");
-    ASSERT_EQ(sink.texts.size(), 1U);
-    EXPECT_EQ(sink.texts[0].substr(0, sink.texts[0].find("\r\r")),
-              "Error 5: 'Invalid procedure call or argument'\rin Module1: Function Get_Generic_Name - Line # 20");
+    EXPECT_EQ(sink.headlines(), std::vector<std::string>{"Error 5: 'Invalid procedure call or argument'\rin "
+                                                         "Module1: Function Get_Generic_Name - Line # 20"});
 }
 
 TEST(FileExists, IsTrueForFilesAndFoldersOnly) {
     test::TempDir dir;
+    RecordingSink sink;
+    ErrorReporter errors("Corvane", sink);
     test::writeBytes(dir.file("Users.dat"), "");
-    EXPECT_TRUE(Module1::FileExists(dir.file("Users.dat")));
-    EXPECT_TRUE(Module1::FileExists(dir.path().string()));
-    EXPECT_FALSE(Module1::FileExists(dir.file("Absent.dat")));
-    EXPECT_FALSE(Module1::FileExists(""));
+    EXPECT_TRUE(Module1::FileExists(dir.file("Users.dat"), errors));
+    EXPECT_TRUE(Module1::FileExists(dir.path().string(), errors));
+    EXPECT_FALSE(Module1::FileExists(dir.file("Absent.dat"), errors));
+    EXPECT_FALSE(Module1::FileExists(dir.file("NoFolder") + "/Users.dat", errors));
+    EXPECT_FALSE(Module1::FileExists("", errors));
+    EXPECT_TRUE(sink.shown.empty());
+}
+
+TEST(FileExists, APathThatCannotBeExaminedIsReportedAndNeverCountsAsMissing) {
+    test::TempDir dir;
+    RecordingSink sink;
+    ErrorReporter errors("Corvane", sink);
+    std::filesystem::create_symlink("Users.dat", dir.file("Users.dat")); // a link to itself loops
+    EXPECT_THROW(Module1::FileExists(dir.file("Users.dat"), errors), ReportedFailure);
+    EXPECT_EQ(sink.headlines(), std::vector<std::string>{"Error 75: 'Path/File access error'\rin Module1: Function "
+                                                         "FileExists - Line # 10"});
 }
 
 } // namespace

@@ -97,7 +97,9 @@ TEST(Form, ModalShowReturnsOnceTheScriptClosesTheForm) {
 
 TEST(Form, AModalFormNobodyScriptedFailsAndIsUnloaded) {
     QuietSession session;
+    RecordingForm main(session.runtime, "Form1");
     RecordingForm dialog(session.runtime, "frmAbout");
+    main.Show();
 
     dialog.Show(true);
 
@@ -108,7 +110,9 @@ TEST(Form, AModalFormNobodyScriptedFailsAndIsUnloaded) {
 
 TEST(Form, AModalFormLeftOpenByItsScriptFailsAndIsUnloaded) {
     QuietSession session;
+    RecordingForm main(session.runtime, "frmMain");
     RecordingForm dialog(session.runtime, "frmAdd");
+    main.Show();
     session.onModal("frmAdd", [](Form&) {});
 
     dialog.Show(true);

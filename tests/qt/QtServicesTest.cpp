@@ -73,7 +73,29 @@ TEST(QtMsgBox, EnterTakesTheDefaultAndTimersTickBehindTheBox) {
 
     EXPECT_EQ(answer, vbOK);
     EXPECT_EQ(buttons, (QStringList{"OK"}));
-    EXPECT_NE(std::find(form.events.begin(), form.events.end(), "tmr1_Timer"), form.events.end());
+    EXPECT_TRUE(ticked());
+}
+
+TEST(QtMsgBox, AProgramEndingBehindTheBoxClosesItAndNothingAfterTheWaitRuns) {
+    QtTestSession test;
+    SampleForm form(test.session.runtime);
+    form.Show();
+    bool closedByTheTest = false;
+    test.session.msgBox.onShown([&](QMessageBox& box) {
+        QTimer::singleShot(10000, &box, [&] {
+            closedByTheTest = true;
+            box.reject();
+        });
+        form.Unload(); // the program's last form: the program ends
+    });
+    bool wentOn = false;
+    test.session.runtime.dispatch([&] {
+        test.session.runtime.MsgBox("Do you want to save?", {.buttons = MsgBoxButtons::YesNo});
+        wentOn = true;
+    });
+    EXPECT_TRUE(test.session.runtime.ended());
+    EXPECT_FALSE(closedByTheTest);
+    EXPECT_FALSE(wentOn);
 }
 
 TEST(QtFileDialog, TranslatesTheCommonDialogFilter) {

@@ -27,7 +27,7 @@ inline const std::string kNoUsersFile =
 /// front when ACT! makes a view. The default settings folder beside the program holds a users file
 /// that gives the user `Full` rights.
 class TriggerTest : public ::testing::Test, public corvane::test::SimulatedAct {
-protected:
+public:
     TriggerTest();
 
     void start();

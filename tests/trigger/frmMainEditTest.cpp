@@ -139,6 +139,19 @@ TEST_F(frmMainEdit, FlagLineThatIsNoNumberIsReportedAndTheEditGoesOn) {
     EXPECT_EQ(writes(), Values{"Customer"});
 }
 
+TEST_F(frmMainEdit, ActClosingBehindAFailedWriteSendsNoTabOn) {
+    injector.failWith("View.SetField", vberr::AutomationError);
+    session.msgBox.expect(errorReport(vberr::AutomationError, "frmMain: Function WriteData", 20), forms::vbOK, [&] {
+        engine.closeDatabase();
+        session.processEvents();
+    });
+    start();
+    session.user.pressKey(form(), 9);
+    tick();
+    EXPECT_TRUE(ended());
+    EXPECT_TRUE(session.keys.sent().empty());
+}
+
 TEST_F(frmMainEdit, FailedWriteIsReportedAndTheRunEnds) {
     injector.failWith("View.SetField", vberr::AutomationError);
     session.msgBox.expect(errorReport(vberr::AutomationError, "frmMain: Function WriteData", 20));

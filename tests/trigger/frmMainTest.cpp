@@ -1,7 +1,12 @@
 // Start-up, the rights decision and shutdown of the trigger's main form.
 #include "tests/trigger/TriggerFixture.h"
 
+#include "common/Paths.h"
 #include "common/RuntimeError.h"
+
+#include <filesystem>
+#include <functional>
+#include <tuple>
 
 namespace corvane::trigger::test {
 namespace {
@@ -144,6 +149,87 @@ INSTANTIATE_TEST_SUITE_P(frmMain, FailingStartUp,
                                            FailingCall{"Views.Create", "Module1: Sub Main", 120},
                                            FailingCall{"View.CurrentFieldID", "frmMain: Sub Launch_Program", 20},
                                            FailingCall{"Application.GetUserID", "frmMain: Sub Launch_Program", 40}));
+
+struct UnreadableUsersFile {
+    const char* name;
+    std::function<void(const std::string& path)> make;
+    const char* label;
+    friend void PrintTo(const UnreadableUsersFile& file, std::ostream* os) { *os << file.name; }
+};
+
+class UsersFileThatCannotBeRead : public TriggerTest, public ::testing::WithParamInterface<UnreadableUsersFile> {};
+
+TEST_P(UsersFileThatCannotBeRead, IsReportedUnderItsOwnLabelAndRefuses) {
+    std::filesystem::remove(settingsFile("Users.dat"));
+    GetParam().make(settingsFile("Users.dat"));
+    session.msgBox.expect(errorReport(vberr::PathFileAccessError, GetParam().label, 10));
+    session.msgBox.expect(kRefusal);
+    start();
+    EXPECT_TRUE(ended());
+}
+
+INSTANTIATE_TEST_SUITE_P(frmMain, UsersFileThatCannotBeRead,
+                         ::testing::Values(UnreadableUsersFile{"AFolderInItsPlace",
+                                                               [](const std::string& path) {
+                                                                   std::filesystem::create_directory(path);
+                                                               },
+                                                               "IniLib: Function GetKeyValue"},
+                                           UnreadableUsersFile{"ALinkToItself",
+                                                               [](const std::string& path) {
+                                                                   std::filesystem::create_symlink("Users.dat", path);
+                                                               },
+                                                               "Module1: Function FileExists"}),
+                         [](const ::testing::TestParamInfo<UnreadableUsersFile>& param) { return param.param.name; });
+
+struct BoxAtStartUp {
+    const char* name;
+    std::function<void(TriggerTest&)> arrange;
+    std::string text;
+    friend void PrintTo(const BoxAtStartUp& box, std::ostream* os) { *os << box.name; }
+};
+
+/// ACT! closes its database while a start-up message is open, and may open it again before the box
+/// is dismissed.
+class ActClosingBehindAStartUpBox : public TriggerTest,
+                                    public ::testing::WithParamInterface<std::tuple<BoxAtStartUp, bool>> {};
+
+TEST_P(ActClosingBehindAStartUpBox, EndsTheRunForGood) {
+    const auto& [box, reopened] = GetParam();
+    box.arrange(*this);
+    session.msgBox.expect(box.text, forms::vbOK, [&, reopened = reopened] {
+        engine.closeDatabase();
+        session.processEvents();
+        if (reopened) {
+            engine.state().openDatabase(joinPath("Data", "Sales.dbf"));
+        }
+    });
+    start();
+    EXPECT_TRUE(ended());
+    EXPECT_FALSE(form().Visible());
+    EXPECT_EQ(session.windows.hookCount(), 0);
+    EXPECT_EQ(injector.callsTo("EventControl.Operation1").size(), 1U) << "start-up ran once";
+    EXPECT_TRUE(injector.callsTo("View.CurrentFieldID").size() <= 1U);
+    EXPECT_TRUE(writes().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    frmMain, ActClosingBehindAStartUpBox,
+    ::testing::Combine(
+        ::testing::Values(
+            BoxAtStartUp{"IncompleteSetUp",
+                         [](TriggerTest& test) { std::filesystem::remove(test.settingsFile("Users.dat")); },
+                         kNoUsersFile},
+            BoxAtStartUp{
+                "GenericNameReport",
+                [](TriggerTest& test) { test.injector.returnValue("Application.GetOpenDBName", std::string("Sales")); },
+                TriggerTest::errorReport(vberr::InvalidProcedureCall, "Module1: Function Get_Generic_Name", 20)},
+            BoxAtStartUp{"FieldSettingsReport",
+                         [](TriggerTest& test) { test.writeList("OnlyFromDropdown=yes\r\nAllowEditing=0\r\n"); },
+                         TriggerTest::errorReport(vberr::TypeMismatch, "frmMain: Function Load_List", 40)}),
+        ::testing::Bool()),
+    [](const auto& param) {
+        return std::string(std::get<0>(param.param).name) + (std::get<1>(param.param) ? "ThenReopened" : "");
+    });
 
 TEST_F(frmMainStartUp, ActClosingEndsTheEditWithoutWriting) {
     start();
