@@ -1,6 +1,7 @@
 #include "platform/linux/KeyNotation.h"
 
 #include "common/RuntimeError.h"
+#include "forms/SendKeysNotation.h"
 
 #include <array>
 #include <cctype>
@@ -9,62 +10,52 @@ namespace corvane::platform::linux_desktop {
 
 namespace {
 
-struct NamedKey {
-    std::string_view name;
+using forms::KeyStroke;
+
+struct NamedKeystroke {
+    std::string_view notation;
     char keystroke;
 };
 
-constexpr std::array<NamedKey, 6> kNamedKeys{
-    {{"ENTER", '\r'}, {"TAB", '\t'}, {"ESC", '\x1B'}, {"ESCAPE", '\x1B'}, {"BS", '\b'}, {"BACKSPACE", '\b'}}};
+constexpr std::array<NamedKeystroke, 4> kNamed{{{"{ENTER}", '\r'}, {"{TAB}", '\t'}, {"{ESC}", '\x1B'}, {"{BS}", '\b'}}};
 
 // Characters that mean something in the notation and stand for themselves only inside braces.
 constexpr std::string_view kSpecial = "+^%~(){}[]";
 
-[[noreturn]] void badNotation() {
-    throw RuntimeError(vberr::InvalidProcedureCall);
-}
-
-char namedKey(std::string_view name) {
-    if (name.size() == 1) {
-        return name[0];
+char keystrokeOf(const KeyStroke& stroke) {
+    // The shared desktop carries single keystrokes: Shift, Ctrl and Alt have no place there.
+    if (stroke.shift || stroke.control || stroke.alt) {
+        throw RuntimeError(vberr::InvalidProcedureCall);
     }
-    for (const NamedKey& key : kNamedKeys) {
-        if (key.name == name) {
-            return key.keystroke;
-        }
+    switch (stroke.key) {
+    case KeyStroke::Key::Enter:
+        return '\r';
+    case KeyStroke::Key::Tab:
+        return '\t';
+    case KeyStroke::Key::Escape:
+        return '\x1B';
+    case KeyStroke::Key::Backspace:
+        return '\b';
+    case KeyStroke::Key::Character:
+        break;
     }
-    badNotation();
+    return stroke.character;
 }
 
 } // namespace
 
 std::string keystrokesOf(std::string_view notation) {
     std::string keystrokes;
-    for (size_t at = 0; at < notation.size(); ++at) {
-        const char c = notation[at];
-        if (c == '~') {
-            keystrokes.push_back('\r');
-        } else if (c == '{') {
-            // "{}}" names the closing brace itself.
-            const size_t close = notation.find('}', at + 2);
-            if (close == std::string_view::npos) {
-                badNotation();
-            }
-            keystrokes.push_back(namedKey(notation.substr(at + 1, close - at - 1)));
-            at = close;
-        } else if (kSpecial.find(c) != std::string_view::npos) {
-            badNotation();
-        } else {
-            keystrokes.push_back(c);
-        }
+    for (const KeyStroke& stroke : forms::parseSendKeys(notation)) {
+        keystrokes.push_back(keystrokeOf(stroke));
     }
     return keystrokes;
 }
 
 std::string notationOf(char keystroke) {
-    for (const NamedKey& key : kNamedKeys) {
-        if (key.keystroke == keystroke) {
-            return "{" + std::string(key.name) + "}";
+    for (const NamedKeystroke& named : kNamed) {
+        if (named.keystroke == keystroke) {
+            return std::string(named.notation);
         }
     }
     if (kSpecial.find(keystroke) != std::string_view::npos) {

@@ -1,7 +1,7 @@
 #include "platform/linux/LinuxActFactory.h"
 
 #include "common/RuntimeError.h"
-#include "platform/linux/UnreachableEventControl.h"
+#include "common/act/UnreachableEventControl.h"
 
 namespace corvane::platform::linux_desktop {
 
@@ -28,7 +28,7 @@ std::shared_ptr<act::ActObject> LinuxActFactory::CreateObject(std::string_view c
 
 std::unique_ptr<act::EventControl> LinuxActFactory::CreateEventControl() {
     if (!factory_) {
-        return std::make_unique<UnreachableEventControl>();
+        return std::make_unique<act::UnreachableEventControl>(false);
     }
     return factory_->CreateEventControl();
 }

@@ -1,34 +1,33 @@
 #include "platform/qt/QtKeySender.h"
 
-#include "common/RuntimeError.h"
+#include "forms/SendKeysNotation.h"
 #include "platform/qt/AnsiText.h"
 
 #include <QCoreApplication>
 #include <QWidget>
 
-#include <map>
 #include <string>
 
 namespace corvane::forms::qt {
 
 namespace {
-KeyStroke named(std::string_view name) {
-    static const std::map<std::string, KeyStroke, std::less<>> keys{
-        {"ENTER", {Qt::Key_Return, QStringLiteral("\r"), {}}},
-        {"TAB", {Qt::Key_Tab, QStringLiteral("\t"), {}}},
-        {"ESC", {Qt::Key_Escape, QStringLiteral("\x1b"), {}}},
-        {"ESCAPE", {Qt::Key_Escape, QStringLiteral("\x1b"), {}}},
-        {"BS", {Qt::Key_Backspace, QStringLiteral("\b"), {}}},
-        {"BACKSPACE", {Qt::Key_Backspace, QStringLiteral("\b"), {}}},
-        {"BKSP", {Qt::Key_Backspace, QStringLiteral("\b"), {}}}};
-    auto found = keys.find(name);
-    if (found == keys.end()) {
-        throw RuntimeError(vberr::InvalidProcedureCall);
+QtKeyStroke named(forms::KeyStroke::Key key) {
+    switch (key) {
+    case forms::KeyStroke::Key::Enter:
+        return {Qt::Key_Return, QStringLiteral("\r"), {}};
+    case forms::KeyStroke::Key::Tab:
+        return {Qt::Key_Tab, QStringLiteral("\t"), {}};
+    case forms::KeyStroke::Key::Escape:
+        return {Qt::Key_Escape, QStringLiteral("\x1b"), {}};
+    case forms::KeyStroke::Key::Backspace:
+        return {Qt::Key_Backspace, QStringLiteral("\b"), {}};
+    case forms::KeyStroke::Key::Character:
+        break;
     }
-    return found->second;
+    return {};
 }
 
-KeyStroke character(char c) {
+QtKeyStroke character(char c) {
     QString text = ansi::toQt(std::string_view(&c, 1));
     QChar upper = text.at(0).toUpper();
     bool plain = upper.unicode() >= 'A' && upper.unicode() <= 'Z';
@@ -38,47 +37,26 @@ KeyStroke character(char c) {
 }
 } // namespace
 
-std::vector<KeyStroke> QtKeySender::parse(std::string_view keys) {
-    std::vector<KeyStroke> strokes;
-    Qt::KeyboardModifiers modifiers;
-    for (size_t i = 0; i < keys.size(); ++i) {
-        char c = keys[i];
-        if (c == '+' || c == '^' || c == '%') {
-            modifiers |= c == '+' ? Qt::ShiftModifier : c == '^' ? Qt::ControlModifier : Qt::AltModifier;
-            continue;
-        }
-        KeyStroke stroke;
-        if (c == '{') {
-            // "{}}" names the closing brace itself.
-            size_t close = keys.find('}', i + 2);
-            if (close == std::string_view::npos) {
-                throw RuntimeError(vberr::InvalidProcedureCall);
-            }
-            std::string_view name = keys.substr(i + 1, close - i - 1);
-            stroke = name.size() == 1 ? character(name[0]) : named(name);
-            i = close;
-        } else if (c == '~') {
-            stroke = named("ENTER");
-        } else if (c == '}' || c == '(' || c == ')') {
-            throw RuntimeError(vberr::InvalidProcedureCall);
-        } else {
-            stroke = character(c);
-        }
-        stroke.modifiers = modifiers;
-        modifiers = {};
+std::vector<QtKeyStroke> QtKeySender::parse(std::string_view keys) {
+    std::vector<QtKeyStroke> strokes;
+    for (const forms::KeyStroke& each : forms::parseSendKeys(keys)) {
+        QtKeyStroke stroke = each.key == forms::KeyStroke::Key::Character ? character(each.character) : named(each.key);
+        stroke.modifiers = (each.shift ? Qt::ShiftModifier : Qt::NoModifier) |
+                           (each.control ? Qt::ControlModifier : Qt::NoModifier) |
+                           (each.alt ? Qt::AltModifier : Qt::NoModifier);
         strokes.push_back(stroke);
     }
     return strokes;
 }
 
 void QtKeySender::SendKeys(std::string_view keys, bool wait) {
-    std::vector<KeyStroke> strokes = parse(keys);
+    std::vector<QtKeyStroke> strokes = parse(keys);
     QWidget* window = foreground_ ? foreground_() : nullptr;
     if (window == nullptr) {
         return;
     }
     QWidget* target = window->focusWidget() != nullptr ? window->focusWidget() : window;
-    for (const KeyStroke& stroke : strokes) {
+    for (const QtKeyStroke& stroke : strokes) {
         for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
             auto* event = new QKeyEvent(type, stroke.key, stroke.modifiers, stroke.text);
             QCoreApplication::postEvent(target, event);

@@ -13,7 +13,7 @@ class QWidget;
 namespace corvane::forms::qt {
 
 /// One keystroke of a `SendKeys` string.
-struct KeyStroke {
+struct QtKeyStroke {
     Qt::Key key = Qt::Key_unknown;
     QString text;
     Qt::KeyboardModifiers modifiers;
@@ -31,7 +31,7 @@ public:
     /// The keystrokes of VB's notation: plain characters, "~" and "{ENTER}", "{TAB}", "{ESC}",
     /// "{BS}", "{x}" for a literal character, and "+", "^", "%" for Shift, Ctrl and Alt on the next
     /// key. Anything else is VB's error 5.
-    static std::vector<KeyStroke> parse(std::string_view keys);
+    static std::vector<QtKeyStroke> parse(std::string_view keys);
 
 private:
     std::function<QWidget*()> foreground_;
