@@ -96,6 +96,8 @@ public:
     void userKeyPress(int16_t keyAscii);
     /// The close box of the window.
     void userClose();
+    /// The user moved the window; Left and Top follow it, in twips.
+    void userMove(int32_t left, int32_t top) { Move(left, top, Width(), Height()); }
     /// The user moved the focus to a control.
     void userFocus(Control& control);
 

@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QMoveEvent>
 
 namespace corvane::forms::qt {
 
@@ -170,6 +171,17 @@ void FormWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
     if (live_) {
         form_.userClose();
+    }
+}
+
+void FormWindow::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    // The window is where the model says unless the user (or the desktop) moved it: then Left and Top
+    // follow, so that what the program stores is where the window was left.
+    const PixelScale& scale = context_.scale;
+    const QPoint model(scale.x(form_.Left()), scale.y(form_.Top()));
+    if (live_ && pos() != model) {
+        form_.userMove(static_cast<int32_t>(scale.twipsX(pos().x())), static_cast<int32_t>(scale.twipsY(pos().y())));
     }
 }
 

@@ -41,6 +41,14 @@ struct ShownSample : QtTestSession {
     FormWindow* window = nullptr;
 };
 
+TEST(QtBackend, AWindowTheUserMovedIsWhereTheFormSaysItIs) {
+    ShownSample sample;
+    sample.window->move(200, 120);
+    EXPECT_EQ(sample.form.Left(), 3000);
+    EXPECT_EQ(sample.form.Top(), 1800);
+    EXPECT_EQ(sample.window->pos(), QPoint(200, 120));
+}
+
 TEST(QtBackend, PlacesEveryControlAtItsDesignPositionInPixels) {
     ShownSample sample;
     ASSERT_NE(sample.window, nullptr);
