@@ -3,14 +3,12 @@
 #include "admin/Form1.h"
 
 #include "common/FieldSettingsFile.h"
+#include "common/FileIo.h"
 #include "common/IniLib.h"
 #include "common/Module1.h"
 #include "common/Rights.h"
 #include "common/ScopedFlag.h"
 #include "common/Text.h"
-
-#include <filesystem>
-#include <system_error>
 
 namespace corvane::admin {
 
@@ -138,8 +136,7 @@ void Form1::cmdSave_Click() {
         cboFloating.setVisible(false);
         at(20);
         if (text::isBlank(rtfData.Text()) && chkEdit.Value() == forms::vbUnchecked) {
-            std::error_code ignored;
-            std::filesystem::remove(sFieldFile, ignored);
+            deleteFileIfPossible(sFieldFile);
         }
         at(30);
         FieldSettings settings{chkOnlyFromDropdown.Value(), chkEdit.Value(), itemsOf(rtfData.Text())};

@@ -177,10 +177,12 @@ size_t ProfileDocument::appendPointOf(const Section& section) {
 }
 
 bool ProfileDocument::set(std::string_view section, std::string_view key, std::optional<std::string_view> value) {
+    // The text changes: the section found last may have moved, grown or come into being. Nothing here
+    // fills the memory again before the change.
     lastSection_.reset();
     key = text::trimBlanks(key);
     const std::string entry = value ? std::string(key) + "=" + std::string(text::trimLeadingBlanks(*value)) : "";
-    const auto found = findSection(section);
+    const auto found = searchSection(section);
     if (!found) {
         if (!value) {
             return false;

@@ -1,0 +1,16 @@
+// The Windows system tests. Started with UsersFileWriter::kSwitch, the program is instead the writer
+// process of the concurrent-replace test.
+#include "tests/win32/UsersFileWriter.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+int main(int argc, char** argv) {
+    namespace writer = corvane::test::UsersFileWriter;
+    if (argc == 5 && argv[1] == writer::kSwitch) {
+        return writer::run(argv[2], std::atoi(argv[3]), argv[4]);
+    }
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
