@@ -7,7 +7,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/install-deps.sh
+scripts/install-deps.sh linux
 cmake --preset default
 cmake --build --preset default --target actsim Corvane CorvaneEditMode tour
 

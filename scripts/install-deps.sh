@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building and testing Corvane needs, when any is missing.
+# Usage: scripts/install-deps.sh [linux]   (linux: only what the Linux build needs, as the demo does)
 set -euo pipefail
 
 packages=(
@@ -8,6 +9,18 @@ packages=(
     libsqlite3-dev
     qt6-base-dev fonts-dejavu-core fonts-dejavu-extra
 )
+if [[ ${1:-} != linux ]]; then
+    packages+=(
+        # the MinGW cross compilers and tools, and wine64 under Xvfb to run the tests, with Wine's
+        # own faces ("MS Sans Serif" of the classic forms)
+        g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix mingw-w64-tools
+        wine64 fonts-wine xvfb xauth
+        # the programs' icons, drawn from SVG at build time
+        librsvg2-bin icoutils
+        # SQLite and GoogleTest built from Debian's sources (scripts/windows-deps.sh)
+        googletest dpkg-dev debian-archive-keyring make tcl
+    )
+fi
 
 missing=()
 for p in "${packages[@]}"; do

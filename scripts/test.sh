@@ -1,11 +1,41 @@
 #!/usr/bin/env bash
 # Sets up a fresh Debian machine, builds Corvane and runs the whole test suite.
-# Usage: scripts/test.sh [preset]   (default: "default"; "asan" runs it under ASan+UBSan)
+# Usage: scripts/test.sh           the Linux suite, then the Windows part
+#        scripts/test.sh asan      the Linux suite under ASan+UBSan
+#        scripts/test.sh windows   the Windows part only: the shipped 32-bit build (compiled and
+#                                  linked) and the 64-bit test build's tests under wine64 and Xvfb
 set -euo pipefail
 cd "$(dirname "$0")/.."
-preset=${1:-default}
+mode=${1:-default}
 
-scripts/install-deps.sh
-cmake --preset "$preset"
-cmake --build --preset "$preset"
-ctest --preset "$preset"
+linux_suite() {
+    cmake --preset "$1"
+    cmake --build --preset "$1"
+    ctest --preset "$1"
+}
+
+windows_part() {
+    cmake --preset windows
+    cmake --build --preset windows
+    scripts/windows-deps.sh x86_64
+    cmake --preset windows-tests
+    cmake --build --preset windows-tests
+    # Win32 windows need a display: a private X server (1280x1024, 24 bits), whatever the caller has.
+    xvfb-run --auto-servernum ctest --preset windows-tests
+}
+
+case $mode in
+default)
+    scripts/install-deps.sh
+    linux_suite default
+    windows_part
+    ;;
+windows)
+    scripts/install-deps.sh
+    windows_part
+    ;;
+*)
+    scripts/install-deps.sh linux
+    linux_suite "$mode"
+    ;;
+esac

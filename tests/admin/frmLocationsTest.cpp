@@ -2,6 +2,7 @@
 
 #include "admin/frmLocations.h"
 #include "common/ErrorReport.h"
+#include "common/Paths.h"
 
 namespace corvane::admin::test {
 
@@ -47,13 +48,14 @@ TEST_F(FrmLocations, CancelStoresNothingYetTheMainFormReadsThePathsAgain) {
 
 TEST_F(FrmLocations, BrowseOffersTheUsersFileAndTakesTheChosenOne) {
     start();
-    session.fileDialog.answer("/srv/Users.dat");
+    const std::string chosen = joinPath(joinPath("", "srv"), "Users.dat");
+    session.fileDialog.answer(chosen);
     session.fileDialog.answer(std::nullopt);
     openDialog([&](frmLocations& dialog) {
         session.user.click(dialog.cmdBrowse);
-        EXPECT_EQ(dialog.txtUsersFile.Text(), "/srv/Users.dat");
+        EXPECT_EQ(dialog.txtUsersFile.Text(), chosen);
         session.user.click(dialog.cmdBrowse);
-        EXPECT_EQ(dialog.txtUsersFile.Text(), "/srv/Users.dat");
+        EXPECT_EQ(dialog.txtUsersFile.Text(), chosen);
         session.user.click(dialog.cmdCancel);
     });
     const forms::FileDialogRequest& first = session.fileDialog.requests().front();

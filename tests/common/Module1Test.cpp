@@ -58,7 +58,11 @@ TEST(FileExists, APathThatCannotBeExaminedIsReportedAndNeverCountsAsMissing) {
     test::TempDir dir;
     RecordingSink sink;
     ErrorReporter errors("Corvane", sink);
-    std::filesystem::create_symlink("Users.dat", dir.file("Users.dat")); // a link to itself loops
+    std::error_code linkError;
+    std::filesystem::create_symlink("Users.dat", dir.file("Users.dat"), linkError); // a link to itself loops
+    if (linkError) {
+        GTEST_SKIP() << "no symbolic links here (MinGW's runtime has none): " << linkError.message();
+    }
     EXPECT_THROW(Module1::FileExists(dir.file("Users.dat"), errors), ReportedFailure);
     EXPECT_EQ(sink.headlines(), std::vector<std::string>{"Error 75: 'Path/File access error'\rin Module1: Function "
                                                          "FileExists - Line # 10"});

@@ -162,24 +162,31 @@ class UsersFileThatCannotBeRead : public TriggerTest, public ::testing::WithPara
 TEST_P(UsersFileThatCannotBeRead, IsReportedUnderItsOwnLabelAndRefuses) {
     std::filesystem::remove(settingsFile("Users.dat"));
     GetParam().make(settingsFile("Users.dat"));
+    if (IsSkipped()) {
+        return;
+    }
     session.msgBox.expect(errorReport(vberr::PathFileAccessError, GetParam().label, 10));
     session.msgBox.expect(kRefusal);
     start();
     EXPECT_TRUE(ended());
 }
 
-INSTANTIATE_TEST_SUITE_P(frmMain, UsersFileThatCannotBeRead,
-                         ::testing::Values(UnreadableUsersFile{"AFolderInItsPlace",
-                                                               [](const std::string& path) {
-                                                                   std::filesystem::create_directory(path);
-                                                               },
-                                                               "IniLib: Function GetKeyValue"},
-                                           UnreadableUsersFile{"ALinkToItself",
-                                                               [](const std::string& path) {
-                                                                   std::filesystem::create_symlink("Users.dat", path);
-                                                               },
-                                                               "Module1: Function FileExists"}),
-                         [](const ::testing::TestParamInfo<UnreadableUsersFile>& param) { return param.param.name; });
+INSTANTIATE_TEST_SUITE_P(
+    frmMain, UsersFileThatCannotBeRead,
+    ::testing::Values(UnreadableUsersFile{"AFolderInItsPlace",
+                                          [](const std::string& path) { std::filesystem::create_directory(path); },
+                                          "IniLib: Function GetKeyValue"},
+                      UnreadableUsersFile{"ALinkToItself",
+                                          [](const std::string& path) {
+                                              std::error_code error;
+                                              std::filesystem::create_symlink("Users.dat", path, error);
+                                              if (error) {
+                                                  GTEST_SKIP() << "no symbolic links here (MinGW's runtime has none): "
+                                                               << error.message();
+                                              }
+                                          },
+                                          "Module1: Function FileExists"}),
+    [](const ::testing::TestParamInfo<UnreadableUsersFile>& param) { return param.param.name; });
 
 struct BoxAtStartUp {
     const char* name;
