@@ -1,0 +1,22 @@
+// Corvane, the administration tool, on Windows: Win32 windows beside ACT!, reached through COM.
+#include "admin/AdminProgram.h"
+#include "platform/win32/com/ComActFactory.h"
+#include "platform/win32/ui/Win32Session.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLine*/, int /*show*/) {
+    using namespace corvane;
+    forms::win32::Win32Session session({.title = "Corvane",
+                                        .major = CORVANE_VERSION_MAJOR,
+                                        .minor = CORVANE_VERSION_MINOR,
+                                        .revision = CORVANE_VERSION_PATCH},
+                                       instance);
+    win32::com::ComActFactory factory;
+    bool started = false;
+    session.runtime.dispatch([&] {
+        admin::AdminProgram program(session.runtime, factory, session.settings);
+        started = true;
+        program.start();
+        session.run();
+    });
+    return started ? 0 : 1;
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "forms/ComboBox.h"
+#include "platform/win32/ui/ControlView.h"
+
+namespace corvane::forms::win32 {
+
+/// A drop-down list combo box, as high as its design when closed.
+class ComboView : public ControlView {
+public:
+    ComboView(ComboBox& combo, HWND parent, const ViewContext& context);
+
+    void command(WORD code) override;
+
+protected:
+    void syncContent() override;
+    RECT geometry() const override;
+
+private:
+    ComboBox& combo_;
+};
+
+} // namespace corvane::forms::win32

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "forms/ListView.h"
+#include "platform/win32/ui/ControlView.h"
+
+namespace corvane::forms::win32 {
+
+/// A list view in report view with the model's geometry: a header of `ListView::kHeaderPixels` and
+/// rows as high as the model says (a blank small-icon list sets them: the control makes each row a
+/// pixel or so higher than the images, so their height is measured against the first row). Check marks
+/// and clicks go to the model; a click's point is in the list's own coordinates, the header
+/// included, as the model measures item tops.
+class ListViewView : public ControlView {
+public:
+    ListViewView(ListView& list, HWND parent, const ViewContext& context);
+    ~ListViewView() override;
+
+    LRESULT notify(const NMHDR& header) override;
+
+protected:
+    void syncContent() override;
+    std::optional<LRESULT> message(UINT msg, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void addColumns();
+    void syncRowHeight();
+    void setRowImages(int pixels);
+    void syncRows();
+    void itemChanged(const NMLISTVIEW& change);
+    void mouseReleased(int button, POINT at);
+    void reportScroll();
+    static LRESULT CALLBACK headerProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
+
+    ListView& list_;
+    HIMAGELIST rowImages_ = nullptr; // owned
+    int imagePixels_ = 0;
+    HWND header_; // a child of the list's window
+    WNDPROC headerOriginal_;
+};
+
+} // namespace corvane::forms::win32

@@ -1,0 +1,108 @@
+#include "platform/win32/ui/TextView.h"
+
+#include "forms/Form.h"
+#include "platform/win32/ui/WindowText.h"
+
+#include <algorithm>
+
+namespace corvane::forms::win32 {
+
+namespace {
+constexpr int16_t kBackspace = 8;
+constexpr int16_t kFirstPrintable = 32;
+constexpr const char* kRichEditClass = "RichEdit20A";
+
+DWORD styleOf(bool rich) {
+    return WS_TABSTOP | (rich ? ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL : ES_AUTOHSCROLL);
+}
+
+/// The same text with one line break swapped for another (the rich edit control ends its paragraphs
+/// with CR; the model separates lines with LF).
+std::string replaced(std::string text, char from, char to) {
+    std::replace(text.begin(), text.end(), from, to);
+    return text;
+}
+} // namespace
+
+TextView::TextView(TextControl& text, HWND parent, const ViewContext& context, bool rich)
+    : ControlView(text, context, parent, rich ? kRichEditClass : "EDIT", styleOf(rich), WS_EX_CLIENTEDGE), text_(text),
+      rich_(rich) {
+    if (rich_) {
+        SendMessageA(window(), EM_SETEVENTMASK, 0, ENM_CHANGE);
+    }
+}
+
+std::string TextView::shownText() const {
+    if (!rich_) {
+        return windowText(window());
+    }
+    GETTEXTLENGTHEX length{GTL_NUMBYTES | GTL_PRECISE, CP_ACP};
+    std::string text(
+        static_cast<size_t>(SendMessageA(window(), EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&length), 0)) + 1,
+        '\0');
+    GETTEXTEX request{static_cast<DWORD>(text.size()), GT_DEFAULT, CP_ACP, nullptr, nullptr};
+    text.resize(static_cast<size_t>(SendMessageA(window(), EM_GETTEXTEX, reinterpret_cast<WPARAM>(&request),
+                                                 reinterpret_cast<LPARAM>(text.data()))));
+    return replaced(std::move(text), '\r', '\n');
+}
+
+void TextView::show(const std::string& text) {
+    SetWindowTextA(window(), (rich_ ? replaced(text, '\n', '\r') : text).c_str());
+}
+
+std::pair<int32_t, int32_t> TextView::shownSelection() const {
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageA(window(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    return {static_cast<int32_t>(start), static_cast<int32_t>(end - start)};
+}
+
+void TextView::syncContent() {
+    if (shownText() != text_.Text()) {
+        show(text_.Text());
+    }
+    const std::pair<int32_t, int32_t> selection{text_.SelStart(), text_.SelLength()};
+    if (shownSelection() != selection) {
+        SendMessageA(window(), EM_SETSEL, static_cast<WPARAM>(selection.first),
+                     static_cast<LPARAM>(selection.first + selection.second));
+    }
+}
+
+void TextView::takeSelection() {
+    const auto [start, length] = shownSelection();
+    text_.setSelStart(start);
+    text_.setSelLength(length);
+}
+
+void TextView::command(WORD code) {
+    if (code != EN_CHANGE) {
+        return;
+    }
+    // The control edited by itself (Delete, cut, paste): the model takes the result.
+    user([this] {
+        std::string shown = shownText();
+        if (shown != text_.Text()) {
+            text_.setText(std::move(shown));
+        }
+        takeSelection();
+    });
+}
+
+std::optional<LRESULT> TextView::message(UINT msg, WPARAM wParam, LPARAM) {
+    if (msg != WM_CHAR) {
+        return std::nullopt;
+    }
+    const auto code = static_cast<int16_t>(static_cast<unsigned char>(wParam));
+    if (code < kFirstPrintable && code != kBackspace) {
+        return std::nullopt;
+    }
+    user([this, code] {
+        takeSelection();
+        Form& form = text_.form();
+        form.userFocus(text_);
+        form.userKeyPress(code);
+    });
+    return 0;
+}
+
+} // namespace corvane::forms::win32
