@@ -5,6 +5,14 @@
 
 namespace corvane::forms {
 
+/// What a program states about itself; a backend's `App` adds what the running process tells.
+struct ProgramFacts {
+    std::string title;
+    int16_t major = 1;
+    int16_t minor = 0;
+    int16_t revision = 0;
+};
+
 /// Facts about the running program.
 class App {
 public:

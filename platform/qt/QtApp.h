@@ -8,14 +8,6 @@
 
 namespace corvane::forms::qt {
 
-/// What a program states about itself; the rest comes from the running process.
-struct ProgramFacts {
-    std::string title;
-    int16_t major = 1;
-    int16_t minor = 0;
-    int16_t revision = 0;
-};
-
 /// The running program: its folder and file name from the process, title and version as stated, and
 /// whether another copy of it runs for the same user (`InstanceLock`, taken when this is made).
 class QtApp : public App {

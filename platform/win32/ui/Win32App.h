@@ -8,14 +8,6 @@
 
 namespace corvane::forms::win32 {
 
-/// What a program states about itself; the rest comes from the running process.
-struct ProgramFacts {
-    std::string title;
-    int16_t major = 1;
-    int16_t minor = 0;
-    int16_t revision = 0;
-};
-
 /// The running program: its folder and file name from its module, title and version as stated, and
 /// whether another copy of it runs in this logon session. That test holds a named mutex per program
 /// and session ("Local\" namespace) from construction on, so the first copy keeps it while it runs.
