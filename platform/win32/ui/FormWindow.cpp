@@ -203,13 +203,21 @@ void FormWindow::moveFocus(bool backwards) {
 
 bool FormWindow::dialogMessage(MSG& message) {
     // The dialog manager would follow the stacking of the windows, which is the reverse of the
-    // order the controls were made in.
-    if (message.message == WM_KEYDOWN && message.wParam == VK_TAB && GetKeyState(VK_CONTROL) >= 0 &&
-        GetKeyState(VK_MENU) >= 0) {
+    // order the controls were made in: Tab, and the arrow keys in a control that does not use them,
+    // move the focus in the order of making instead.
+    if (message.message == WM_KEYDOWN && GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_MENU) >= 0) {
+        const bool tab = message.wParam == VK_TAB;
+        const bool arrow = message.wParam == VK_LEFT || message.wParam == VK_UP || message.wParam == VK_RIGHT ||
+                           message.wParam == VK_DOWN;
         const LRESULT wants =
-            SendMessageA(message.hwnd, WM_GETDLGCODE, message.wParam, reinterpret_cast<LPARAM>(&message));
-        if ((wants & (DLGC_WANTTAB | DLGC_WANTMESSAGE)) == 0) {
+            tab || arrow ? SendMessageA(message.hwnd, WM_GETDLGCODE, message.wParam, reinterpret_cast<LPARAM>(&message))
+                         : 0;
+        if (tab && (wants & (DLGC_WANTTAB | DLGC_WANTMESSAGE)) == 0) {
             moveFocus(GetKeyState(VK_SHIFT) < 0);
+            return true;
+        }
+        if (arrow && (wants & (DLGC_WANTARROWS | DLGC_WANTMESSAGE)) == 0) {
+            moveFocus(message.wParam == VK_LEFT || message.wParam == VK_UP);
             return true;
         }
     }

@@ -19,9 +19,9 @@ namespace corvane::forms::win32 {
 /// the frame, caption and menu bar. Controls are stacked as VB stacks them, each above those made
 /// before it, so a control laid over another (the trigger's drop-down button over its text box) shows
 /// and takes the clicks. The window is a dialog to the dialog manager (`dialogMessage`): Tab and
-/// Shift+Tab move the focus in the order the controls were made, the arrow keys as in a dialog, and
-/// Enter and Escape reach the form's default and cancel buttons (or, without them, the control with
-/// the focus) through the model.
+/// Shift+Tab, and the arrow keys in a control that does not use them, move the focus in the order the
+/// controls were made, and Enter and Escape reach the form's default and cancel buttons (or, without them, the control
+/// with the focus) through the model.
 class FormWindow {
 public:
     FormWindow(Form& form, const ViewContext& context);
