@@ -2,6 +2,10 @@
 
 #include "sim/engine/Schema.h"
 
+#include <algorithm>
+#include <iterator>
+#include <vector>
+
 namespace corvane::sim {
 
 Engine::Engine(const std::string& file)
@@ -27,6 +31,17 @@ void Engine::userClosesAct(int32_t reason) {
             state_.setRunning(false);
         }
     });
+}
+
+void Engine::moveCurrentContact(int step) {
+    const std::vector<int64_t> ids = contacts_.ids();
+    if (ids.empty()) {
+        return;
+    }
+    const auto contact = state_.currentContact();
+    const auto at = contact ? std::find(ids.begin(), ids.end(), *contact) : ids.end();
+    const auto index = at == ids.end() ? 0 : ((at - ids.begin()) + step + std::ssize(ids)) % std::ssize(ids);
+    state_.setCurrentContact(ids[static_cast<size_t>(index)]);
 }
 
 void Engine::runCommand(int16_t command) {

@@ -50,6 +50,9 @@ public:
     void userClosesAct(int32_t reason = 0);
     /// Records the command; command 150 closes ACT! as its user would.
     void runCommand(int16_t command);
+    /// Makes the contact `step` places on from the current one (back for a negative step, round the
+    /// ends) the current contact; with no current contact, the first. Nothing happens without contacts.
+    void moveCurrentContact(int step);
     /// Makes that view the active one and tells the foreground listener.
     void bringViewToFront(int16_t viewType);
     /// Replaces the listener; an empty one is allowed.

@@ -1,27 +1,13 @@
 #include "tests/win32/ChildProcess.h"
 
+#include "platform/win32/files/ModulePath.h"
+
 #include <stdexcept>
 
 namespace corvane::test {
-namespace {
-
-std::string ownProgram() {
-    std::string path(MAX_PATH, '\0');
-    for (;;) {
-        const DWORD length = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (length < path.size()) {
-            path.resize(length);
-            return path;
-        }
-        path.resize(path.size() * 2);
-    }
-}
-
-} // namespace
-
 // Arguments of these tests hold no quotes, so quoting each one is enough.
 std::string thisProgramWith(const std::vector<std::string>& arguments) {
-    std::string line = "\"" + ownProgram() + "\"";
+    std::string line = "\"" + corvane::win32::modulePath() + "\"";
     for (const std::string& argument : arguments) {
         line += " \"" + argument + "\"";
     }

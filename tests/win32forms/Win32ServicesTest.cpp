@@ -1,5 +1,6 @@
 #include "forms/SendKeysNotation.h"
 #include "forms/TimerControl.h"
+#include "platform/win32/files/ModulePath.h"
 #include "platform/win32/ui/WindowText.h"
 #include "tests/support/TempDir.h"
 #include "tests/win32forms/Cue.h"
@@ -273,7 +274,7 @@ TEST(Win32KeySender, TypesIntoTheFocusedControlOfTheWindowInFront) {
 }
 
 TEST(Win32App, KnowsTheProgramsFileAndWhetherAnotherCopyRuns) {
-    const std::string module = Win32App::modulePath();
+    const std::string module = corvane::win32::modulePath();
     {
         Win32App first(testFacts("Corvane"));
         EXPECT_EQ(first.EXEName(), "win32_forms_tests");

@@ -1,5 +1,7 @@
 #include "platform/win32/ui/Win32App.h"
 
+#include "platform/win32/files/ModulePath.h"
+
 #include <utility>
 
 namespace corvane::forms::win32 {
@@ -9,26 +11,14 @@ Win32App::Win32App(ProgramFacts facts)
     : facts_(std::move(facts)), instance_(CreateMutexA(nullptr, FALSE, instanceMutexName(EXEName()).c_str())),
       prevInstance_(GetLastError() == ERROR_ALREADY_EXISTS) {}
 
-std::string Win32App::modulePath() {
-    std::string path(MAX_PATH, '\0');
-    for (;;) {
-        const DWORD length = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (length < path.size()) {
-            path.resize(length);
-            return path;
-        }
-        path.resize(path.size() * 2);
-    }
-}
-
 std::string Win32App::Path() {
-    const std::string path = modulePath();
+    const std::string path = corvane::win32::modulePath();
     const size_t separator = path.find_last_of('\\');
     return separator == std::string::npos ? std::string() : path.substr(0, separator);
 }
 
 std::string Win32App::EXEName() {
-    const std::string path = modulePath();
+    const std::string path = corvane::win32::modulePath();
     const size_t separator = path.find_last_of('\\');
     std::string name = separator == std::string::npos ? path : path.substr(separator + 1);
     const size_t dot = name.find_last_of('.');

@@ -25,8 +25,6 @@ public:
     int16_t Revision() override { return facts_.revision; }
     bool PrevInstance() override { return prevInstance_; }
 
-    /// The full path of the running program's file.
-    static std::string modulePath();
     /// The name of the mutex that marks a running copy of the program with this file name.
     static std::string instanceMutexName(const std::string& exeName);
 

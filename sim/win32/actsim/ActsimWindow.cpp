@@ -274,14 +274,7 @@ void ActsimWindow::refreshCommands() {
 }
 
 void ActsimWindow::moveContact(int step) {
-    const std::vector<int64_t> ids = engine_.contacts().ids();
-    if (ids.empty()) {
-        return;
-    }
-    const auto contact = engine_.state().currentContact();
-    const auto at = contact ? std::find(ids.begin(), ids.end(), *contact) : ids.end();
-    const auto index = at == ids.end() ? 0 : ((at - ids.begin()) + step + std::ssize(ids)) % std::ssize(ids);
-    engine_.state().setCurrentContact(ids[static_cast<size_t>(index)]);
+    engine_.moveCurrentContact(step);
     showContact();
 }
 

@@ -4,6 +4,7 @@
 // window until its user (or command 150) closes it. With /regserver or /unregserver it registers or
 // removes its classes for this user and ends. See ActsimCommandLine.h for its arguments.
 #include "common/RuntimeError.h"
+#include "platform/win32/files/ModulePath.h"
 #include "platform/win32/ui/OleSession.h"
 #include "sim/act/SimFactory.h"
 #include "sim/fault/FaultyFactory.h"
@@ -35,7 +36,7 @@ int runAsAct(HINSTANCE instance, const ActsimCommandLine& line, const std::share
 
     // COM ends before the engine goes: the objects that clients still hold are released with it.
     const forms::win32::OleSession ole;
-    ActsimWindow window(instance, *engine, folderOf(modulePath(nullptr)));
+    ActsimWindow window(instance, *engine, folderOf(corvane::win32::modulePath()));
     const ClassObjects classes(factory, library);
     const ActsimNote::Publication note(GetCurrentProcessId(), path);
     window.show();
@@ -59,7 +60,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
         const auto library = std::make_shared<const TypeLibrary>(thisModule());
         switch (line.mode) {
         case ActsimCommandLine::Mode::Register:
-            ClassRegistration::registerServer(modulePath(nullptr), *library);
+            ClassRegistration::registerServer(corvane::win32::modulePath(), *library);
             return 0;
         case ActsimCommandLine::Mode::Unregister:
             ClassRegistration::unregisterServer(*library);

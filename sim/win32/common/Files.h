@@ -10,8 +10,6 @@ namespace corvane::sim::win32 {
 
 /// The module (program or DLL) this code is linked into.
 HMODULE thisModule();
-/// Full path of a module's file, in the system's ANSI code page.
-std::string modulePath(HMODULE module);
 /// The folder part of a path, without its last separator.
 std::string folderOf(const std::string& path);
 /// Whether the path names a file (not a folder).

@@ -1,4 +1,5 @@
 #include "sim/win32/common/TypeLibrary.h"
+#include "platform/win32/files/ModulePath.h"
 
 #include "common/RuntimeError.h"
 #include "platform/win32/com/ComText.h"
@@ -6,7 +7,7 @@
 
 namespace corvane::sim::win32 {
 
-TypeLibrary::TypeLibrary(HMODULE module) : file_(com::wideOf(modulePath(module))) {
+TypeLibrary::TypeLibrary(HMODULE module) : file_(com::wideOf(corvane::win32::modulePath(module))) {
     if (FAILED(LoadTypeLibEx(file_.c_str(), REGKIND_NONE, library_.put()))) {
         throw RuntimeError(vberr::CantCreateObject);
     }
