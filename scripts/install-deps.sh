@@ -17,6 +17,8 @@ if [[ ${1:-} != linux ]]; then
         wine64 fonts-wine xvfb xauth
         # the programs' icons, drawn from SVG at build time
         librsvg2-bin icoutils
+        # the user manual (PDF from AsciiDoc), its check, and the installer
+        ruby-asciidoctor-pdf poppler-utils nsis
         # SQLite and GoogleTest built from Debian's sources (scripts/windows-deps.sh)
         googletest dpkg-dev debian-archive-keyring make tcl
     )

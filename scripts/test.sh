@@ -3,7 +3,8 @@
 # Usage: scripts/test.sh           the Linux suite, then the Windows part
 #        scripts/test.sh asan      the Linux suite under ASan+UBSan
 #        scripts/test.sh windows   the Windows part only: the shipped 32-bit build (compiled and
-#                                  linked) and the 64-bit test build's tests under wine64 and Xvfb
+#                                  linked), the 64-bit test build's tests under wine64 and Xvfb, then
+#                                  the user manual and the installer that ship
 set -euo pipefail
 cd "$(dirname "$0")/.."
 mode=${1:-default}
@@ -22,6 +23,9 @@ windows_part() {
     cmake --build --preset windows-tests
     # Win32 windows need a display: a private X server (1280x1024, 24 bits), whatever the caller has.
     xvfb-run --auto-servernum ctest --preset windows-tests
+    # The manual shows the screenshots the tests just saved: build/windows/Corvane_User_Manual.pdf,
+    # then build/windows/CorvaneSetup.exe.
+    cmake --build --preset windows --target setup
 }
 
 case $mode in
