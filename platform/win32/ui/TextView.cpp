@@ -12,8 +12,10 @@ constexpr int16_t kBackspace = 8;
 constexpr int16_t kFirstPrintable = 32;
 constexpr const char* kRichEditClass = "RichEdit20A";
 
+// ES_WANTRETURN keeps Enter in a rich-text box from the dialog manager, which would press the default
+// button with it (or, under a frame, drop it): Enter starts a new line there, as in VB.
 DWORD styleOf(bool rich) {
-    return WS_TABSTOP | (rich ? ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL : ES_AUTOHSCROLL);
+    return WS_TABSTOP | (rich ? ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | WS_VSCROLL : ES_AUTOHSCROLL);
 }
 
 /// The same text with one line break swapped for another (the rich edit control ends its paragraphs
@@ -89,18 +91,28 @@ void TextView::command(WORD code) {
 }
 
 std::optional<LRESULT> TextView::message(UINT msg, WPARAM wParam, LPARAM) {
+    // A rich-text box keeps its Enter, as VB's does: the line break is the model's edit, typed like any
+    // character, and no default button is pressed. The control breaks no line by itself.
+    const bool richEnter = rich_ && wParam == VK_RETURN;
+    if (msg == WM_KEYDOWN && richEnter) {
+        return 0;
+    }
     if (msg != WM_CHAR) {
         return std::nullopt;
     }
     const auto code = static_cast<int16_t>(static_cast<unsigned char>(wParam));
-    if (code < kFirstPrintable && code != kBackspace) {
+    if (code < kFirstPrintable && code != kBackspace && !richEnter) {
         return std::nullopt;
     }
-    user([this, code] {
+    user([this, code, richEnter] {
         takeSelection();
         Form& form = text_.form();
         form.userFocus(text_);
-        form.userKeyPress(code);
+        if (richEnter) {
+            text_.userKeyPress(code);
+        } else {
+            form.userKeyPress(code);
+        }
     });
     return 0;
 }

@@ -50,6 +50,11 @@ ActsimCommandLine ActsimCommandLine::parse(const std::vector<std::string>& argum
                 throw std::invalid_argument("/fail needs a fault, e.g. View.SetField=70");
             }
             line.faults.push_back(faultOf(*argument));
+        } else if (name == "calls") {
+            if (++argument == arguments.end()) {
+                throw std::invalid_argument("/calls needs the file to write the calls to");
+            }
+            line.callLog = *argument;
         } else if (name.empty() && line.database.empty()) {
             line.database = *argument;
         } else {

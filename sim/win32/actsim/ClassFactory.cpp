@@ -23,7 +23,14 @@ com::ComPtr<IDispatch> served(const std::shared_ptr<act::ActObject>& object,
 } // namespace
 
 HRESULT ClassFactory::CreateInstance(IUnknown* outer, REFIID iid, void** object) {
-    return newInstance(outer, iid, object, [&] { return served(factory_.CreateObject(className_), library_); });
+    return newInstance(outer, iid, object, [&] {
+        com::ComPtr<IDispatch> made = served(factory_.CreateObject(className_), library_);
+        if (log_ == nullptr) {
+            return made;
+        }
+        log_->note("new " + className_);
+        return log_->logged(std::move(made));
+    });
 }
 
 } // namespace corvane::sim::win32

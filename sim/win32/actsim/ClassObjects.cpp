@@ -5,9 +5,10 @@
 
 namespace corvane::sim::win32 {
 
-ClassObjects::ClassObjects(act::ActFactory& factory, const std::shared_ptr<const TypeLibrary>& library) {
+ClassObjects::ClassObjects(act::ActFactory& factory, const std::shared_ptr<const TypeLibrary>& library, CallLog* log) {
     for (const AutomationClass& automation : automationClasses()) {
-        const com::ComPtr<ClassFactory> classObject(new ClassFactory(factory, std::string(automation.progId), library));
+        const com::ComPtr<ClassFactory> classObject(
+            new ClassFactory(factory, std::string(automation.progId), library, log));
         DWORD registration = 0;
         if (FAILED(CoRegisterClassObject(automation.classId, classObject.get(), CLSCTX_LOCAL_SERVER, REGCLS_MULTIPLEUSE,
                                          &registration))) {

@@ -11,11 +11,13 @@
 #include "sim/win32/actsim/ActsimCommandLine.h"
 #include "sim/win32/actsim/ActsimDatabase.h"
 #include "sim/win32/actsim/ActsimWindow.h"
+#include "sim/win32/actsim/CallLog.h"
 #include "sim/win32/actsim/ClassObjects.h"
 #include "sim/win32/actsim/ClassRegistration.h"
 #include "sim/win32/common/ActsimNote.h"
 #include "sim/win32/common/Files.h"
 
+#include <optional>
 #include <stdexcept>
 
 namespace {
@@ -34,10 +36,15 @@ int runAsAct(HINSTANCE instance, const ActsimCommandLine& line, const std::share
     sim::FaultyFactory faulty(simulated, injector);
     act::ActFactory& factory = line.faults.empty() ? static_cast<act::ActFactory&>(simulated) : faulty;
 
-    // COM ends before the engine goes: the objects that clients still hold are released with it.
+    std::optional<CallLog> log;
+    if (!line.callLog.empty()) {
+        log.emplace(line.callLog);
+    }
+
+    // COM ends before the engine and the log go: the objects that clients still hold are released with it.
     const forms::win32::OleSession ole;
     ActsimWindow window(instance, *engine, folderOf(corvane::win32::modulePath()));
-    const ClassObjects classes(factory, library);
+    const ClassObjects classes(factory, library, log ? &*log : nullptr);
     const ActsimNote::Publication note(GetCurrentProcessId(), path);
     window.show();
     MSG message{};
