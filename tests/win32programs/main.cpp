@@ -1,8 +1,8 @@
 // The real Corvane.exe and CorvaneEditMode.exe beside actsim.exe, the simulated ACT!, each program a
 // process of its own on this test program's desktop (see CMakeLists.txt), driven as their user
 // drives them.
+#include "tests/win32forms/OwnDesktop.h"
 #include "tests/win32programs/ActsimWorkplace.h"
-#include "tests/win32programs/OwnDesktop.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,6 @@
 #include "tests/support/WaitFor.h"
 #include "tests/win32forms/Screenshot.h"
 
-#include <cstdio>
 #include <stdexcept>
 
 namespace corvane::test {
@@ -31,23 +30,8 @@ ScreenImage settledDesktop() {
 }
 } // namespace
 
-void TourLog::step(const std::string& what) {
-    std::printf("\nStep %d: %s\n", ++step_, what.c_str());
-    std::fflush(stdout);
-}
-
-bool TourLog::check(bool ok, const std::string& what) {
-    std::printf("  [%s] %s\n", ok ? "ok" : "FAILED", what.c_str());
-    std::fflush(stdout);
-    if (!ok) {
-        ++failures_;
-    }
-    return ok;
-}
-
 void TourLog::screenshot(const std::string& name) {
-    const std::string number = std::to_string(++shot_);
-    const std::string file = std::string(number.size() < 2 ? "0" : "") + number + "-" + name;
+    const std::string file = nextShotName(name);
     const ScreenImage image = settledDesktop();
     try {
         check(!image.blank(), "screenshot " + forms::win32::test::savePng(image, file));

@@ -1,6 +1,6 @@
 // The Windows tour: the whole system at work under Wine, on a desktop of its own (see
 // CMakeLists.txt). Its working files go to CORVANE_TOUR_DIR, its pictures to CORVANE_SCREENSHOT_DIR.
-#include "tests/win32programs/OwnDesktop.h"
+#include "tests/win32forms/OwnDesktop.h"
 #include "tests/win32tour/Win32Tour.h"
 
 #include <cstdio>

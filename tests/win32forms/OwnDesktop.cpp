@@ -1,4 +1,4 @@
-#include "tests/win32programs/OwnDesktop.h"
+#include "tests/win32forms/OwnDesktop.h"
 
 #include "platform/win32/files/FileHandle.h"
 
