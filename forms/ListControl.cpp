@@ -80,6 +80,18 @@ void ListControl::AddItem(std::string text, int32_t index) {
     insertAt(index, std::move(text));
 }
 
+void ListControl::AppendItems(std::vector<std::string> texts) {
+    if (texts.empty()) {
+        return;
+    }
+    items_.reserve(items_.size() + texts.size());
+    for (std::string& text : texts) {
+        items_.push_back(Item{std::move(text), 0});
+    }
+    newIndex_ = ListCount() - 1;
+    changed();
+}
+
 void ListControl::insertAt(int32_t index, std::string text) {
     items_.insert(items_.begin() + index, Item{std::move(text), 0});
     newIndex_ = index;

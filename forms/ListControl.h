@@ -38,6 +38,9 @@ public:
     void AddItem(std::string text);
     /// Inserts an item at a position, also in a sorted list; VB's error 5 past the end.
     void AddItem(std::string text, int32_t index);
+    /// Appends items in their given order, also in a sorted list, as `AddItem(text, ListCount())`
+    /// one by one would; the view learns of them once, not once per item.
+    void AppendItems(std::vector<std::string> texts);
     /// Removes an item; the selection follows its item, or becomes -1 when it was removed.
     void RemoveItem(int32_t index);
     /// Removes every item; nothing is selected then.

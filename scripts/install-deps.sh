@@ -8,6 +8,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     libsqlite3-dev
     qt6-base-dev fonts-dejavu-core fonts-dejavu-extra
+    libxcb1-dev  # the start-up benchmark watches windows being mapped
 )
 if [[ ${1:-} != linux ]]; then
     packages+=(

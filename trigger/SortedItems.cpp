@@ -17,10 +17,14 @@ void addItemsSorted(forms::ListControl& list, std::vector<std::string> items) {
         keyed.push_back({forms::ListControl::sortKey(item), std::move(item)});
     }
     std::stable_sort(keyed.begin(), keyed.end(), [](const Keyed& a, const Keyed& b) { return a.key < b.key; });
-    // In order already: each item belongs at the end, which spares the list its search.
+    // In order already: each item belongs at the end, which spares the list its search, and the
+    // view takes them all in one change rather than one per item.
+    std::vector<std::string> sorted;
+    sorted.reserve(keyed.size());
     for (Keyed& item : keyed) {
-        list.AddItem(std::move(item.text), list.ListCount());
+        sorted.push_back(std::move(item.text));
     }
+    list.AppendItems(std::move(sorted));
 }
 
 int32_t addFileItemsSorted(forms::ListControl& list, FieldSettingsReader& reader) {

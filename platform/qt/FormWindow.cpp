@@ -20,6 +20,15 @@ namespace corvane::forms::qt {
 namespace {
 constexpr int16_t kEnter = 13;
 constexpr int16_t kEscape = 27;
+
+/// The last of a widget and the widgets inside it in the window's Tab order.
+QWidget* lastInFocusChain(QWidget* widget) {
+    QWidget* last = widget;
+    while (widget->isAncestorOf(last->nextInFocusChain())) {
+        last = last->nextInFocusChain();
+    }
+    return last;
+}
 } // namespace
 
 FormWindow::FormWindow(Form& form, const ViewContext& context)
@@ -46,14 +55,47 @@ FormWindow::~FormWindow() {
 
 void FormWindow::createViews(Container& container, QWidget* parent) {
     for (Control* control : container.children()) {
-        auto view = makeView(*control, parent, context_);
-        QWidget* widget = view->widget();
-        viewByControl_[control] = view.get();
-        views_.push_back(std::move(view));
-        if (auto* frame = dynamic_cast<Frame*>(control)) {
+        auto* frame = dynamic_cast<Frame*>(control);
+        // A hidden control gets its widget when it first shows: a form whose list waits hidden for
+        // its button shows sooner, without building the list's widget first.
+        if (frame == nullptr && !control->Visible()) {
+            continue;
+        }
+        QWidget* widget = addView(*control, parent);
+        if (frame != nullptr) {
             createViews(*frame, widget);
         }
     }
+}
+
+QWidget* FormWindow::addView(Control& control, QWidget* parent) {
+    auto view = makeView(control, parent, context_);
+    QWidget* widget = view->widget();
+    viewByControl_[&control] = view.get();
+    views_.push_back(std::move(view));
+    return widget;
+}
+
+ControlView& FormWindow::addViewLate(Control& control) {
+    auto* frame = dynamic_cast<Frame*>(&control.Parent());
+    QWidget* parent = frame != nullptr ? viewOf(*frame)->widget() : client_;
+    QWidget* widget = addView(control, parent);
+    // Where it would be had it been made with the others: above the controls before it, under the
+    // ones after it, and after the one before it when Tab moves on.
+    QWidget* before = parent;
+    bool passed = false;
+    for (Control* sibling : control.Parent().children()) {
+        ControlView* other = sibling == &control ? nullptr : viewOf(*sibling);
+        passed = passed || sibling == &control;
+        if (other != nullptr && !passed) {
+            before = lastInFocusChain(other->widget());
+        } else if (other != nullptr) {
+            widget->stackUnder(other->widget());
+            break;
+        }
+    }
+    QWidget::setTabOrder(before, widget);
+    return *viewByControl_[&control];
 }
 
 void FormWindow::buildMenu(Menu& menu, QWidget* parent) {
@@ -91,6 +133,7 @@ void FormWindow::sync() {
     syncFlags();
     syncGeometry();
     if (form_.Visible() && !isVisible()) {
+        catchUp(form_);
         // A form that shows comes to the front with the keyboard, as a new window does on Windows.
         show();
         raise();
@@ -102,8 +145,27 @@ void FormWindow::sync() {
 }
 
 void FormWindow::syncControl(Control& control) {
+    // A window off the screen catches up as it shows: a form that fills thousands of rows before it
+    // first shows puts them into its widgets once, not once for every row.
+    if (isVisible()) {
+        syncView(control);
+    }
+}
+
+void FormWindow::syncView(Control& control) {
     if (ControlView* view = viewOf(control)) {
         view->sync();
+    } else if (control.Visible()) {
+        addViewLate(control).sync();
+    }
+}
+
+void FormWindow::catchUp(Container& container) {
+    for (Control* control : container.children()) {
+        syncView(*control);
+        if (auto* frame = dynamic_cast<Frame*>(control)) {
+            catchUp(*frame);
+        }
     }
 }
 

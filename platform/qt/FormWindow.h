@@ -32,11 +32,13 @@ public:
     Form& form() { return form_; }
     /// The area the controls sit in.
     QWidget* clientArea() { return client_; }
-    /// The view of a control of this form, or null.
+    /// The view of a control of this form, or null (also while a control that was never visible has
+    /// no widget yet).
     ControlView* viewOf(const Control& control);
 
     /// Shows the form's state: caption, flags, geometry, visibility and focus.
     void sync();
+    /// Shows a control's state now when the window is on the screen, else when it shows.
     void syncControl(Control& control);
     void syncMenus();
     /// The model is going away: input no longer reaches it.
@@ -50,6 +52,12 @@ protected:
 
 private:
     void createViews(Container& container, QWidget* parent);
+    QWidget* addView(Control& control, QWidget* parent);
+    /// The view of a control that was hidden until now, put among the others in their order.
+    ControlView& addViewLate(Control& control);
+    void syncView(Control& control);
+    /// Shows the state of every control in the container, as the window is about to show.
+    void catchUp(Container& container);
     void buildMenu(Menu& menu, QWidget* parent);
     void syncFlags();
     void syncGeometry();

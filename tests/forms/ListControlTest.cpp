@@ -68,6 +68,22 @@ TEST_F(ListControlTest, InsertAtPositionStaysThereAndSelectionFollowsItsItem) {
     expectVbError(vberr::InvalidProcedureCall, [&] { cboFields.AddItem("x", 4); });
 }
 
+TEST_F(ListControlTest, AppendedItemsKeepTheirOrderAndTheSelectionWithoutClick) {
+    addField("Beta", 2);
+    cboFields.setListIndex(0);
+    clicks.clear();
+
+    cboFields.AppendItems({"zulu", "Alpha"});
+    cboFields.AppendItems({});
+
+    EXPECT_EQ(items(cboFields), (std::vector<std::string>{"Beta", "zulu", "Alpha"}));
+    EXPECT_EQ(cboFields.NewIndex(), 2);
+    EXPECT_EQ(cboFields.ItemData(0), 2);
+    EXPECT_EQ(cboFields.ItemData(2), 0);
+    EXPECT_EQ(cboFields.ListIndex(), 0);
+    EXPECT_TRUE(clicks.empty());
+}
+
 TEST_F(ListControlTest, SettingListIndexFiresClickEveryTimeAndTextFollows) {
     cboFields.AddItem("Full");
     cboFields.AddItem("Initialize");

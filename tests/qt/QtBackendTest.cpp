@@ -278,6 +278,52 @@ TEST(QtBackend, BorderlessTopMostFormIsExactlyItsDesignSize) {
     EXPECT_TRUE(window->isVisible());
 }
 
+TEST(QtBackend, AHiddenControlGetsItsWidgetWhenItShowsInItsPlaceAmongTheOthers) {
+    QtTestSession test;
+    Form form(test.session.runtime, {.name = "frmList", .caption = "List", .width = 3000, .height = 3000});
+    CommandButton cmdFirst(form, {.name = "cmdFirst", .width = 1500, .height = 300});
+    ListBox lstHidden(form, {.name = "lstHidden", .top = 150, .width = 1500, .height = 900, .visible = false});
+    CommandButton cmdLast(form, {.name = "cmdLast", .top = 600, .width = 1500, .height = 300});
+    form.Show();
+    lstHidden.AppendItems({"Blue", "green"});
+    EXPECT_EQ(test.widget(form, "lstHidden"), nullptr);
+
+    lstHidden.setVisible(true);
+
+    auto* list = test.widget<QListWidget>(form, "lstHidden");
+    ASSERT_NE(list, nullptr);
+    EXPECT_TRUE(list->isVisible());
+    EXPECT_EQ(list->count(), 2);
+    QWidget* first = test.widget(form, "cmdFirst");
+    QWidget* last = test.widget(form, "cmdLast");
+    // Stacked above the control before it and under the one after it, as if made with them.
+    const QObjectList& stack = list->parentWidget()->children();
+    EXPECT_LT(stack.indexOf(first), stack.indexOf(list));
+    EXPECT_LT(stack.indexOf(list), stack.indexOf(last));
+    EXPECT_EQ(first->nextInFocusChain(), list);
+    QWidget* afterList = list->nextInFocusChain();
+    while (list->isAncestorOf(afterList)) {
+        afterList = afterList->nextInFocusChain();
+    }
+    EXPECT_EQ(afterList, last);
+}
+
+TEST(QtBackend, WhatCodeChangedWhileTheWindowWasHiddenShowsWithIt) {
+    ShownSample sample;
+    sample.form.Hide();
+    sample.form.lstItems.AppendItems({"violet"});
+    sample.form.txtValue.setText("changed");
+    sample.form.cmdOK.setVisible(false);
+    sample.form.lvwUsers.ListItems().Add("KN", "New User");
+
+    sample.form.Show();
+
+    EXPECT_EQ(sample.find<QListWidget>("lstItems")->count(), 5);
+    EXPECT_EQ(sample.find<QLineEdit>("txtValue")->text(), "changed");
+    EXPECT_FALSE(sample.find("cmdOK")->isVisible());
+    EXPECT_EQ(sample.find<QTreeWidget>("lvwUsers")->topLevelItemCount(), 4);
+}
+
 TEST(QtBackend, ScreenshotShowsTheWholeDialog) {
     ShownSample sample;
     sample.form.txtValue.setText("Typed value");
