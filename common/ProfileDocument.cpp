@@ -15,14 +15,26 @@ bool isLineEnd(char c) {
     return c == '\r' || c == '\n';
 }
 
-// Where the line starting at `begin` ends: its CR or LF, or the end of the text. Lists of users
-// make lines tens of kilobytes long, so the ends are searched with memchr, a block at a time; the
-// blocks keep a file with one kind of line end only from being searched to its end for the other.
+// Where the line starting at `begin` ends: its CR or LF, or the end of the text. Most lines are
+// short, so their first bytes are looked at one by one. Lists of users make lines tens of kilobytes
+// long, so the rest is searched with memchr, a block at a time; the blocks keep a file with one kind
+// of line end only from being searched to its end for the other. They start small and grow, and CR
+// is sought only before the LF, so a line's search costs about as much as the line.
 size_t lineEndFrom(std::string_view all, size_t begin) {
-    constexpr size_t kBlock = 4096;
-    for (size_t from = begin; from < all.size(); from += kBlock) {
-        const std::string_view block = all.substr(from, kBlock);
-        const size_t end = std::min(block.find('\r'), block.find('\n'));
+    constexpr size_t kBytewise = 16;
+    constexpr size_t kFirstBlock = 64;
+    constexpr size_t kLargestBlock = 4096;
+    const size_t bytewiseEnd = std::min(all.size(), begin + kBytewise);
+    for (size_t at = begin; at < bytewiseEnd; ++at) {
+        if (isLineEnd(all[at])) {
+            return at;
+        }
+    }
+    for (size_t from = bytewiseEnd, block = kFirstBlock; from < all.size();
+         from += block, block = std::min(block * 2, kLargestBlock)) {
+        const std::string_view part = all.substr(from, block);
+        const size_t lf = part.find('\n');
+        const size_t end = std::min(lf, part.substr(0, lf).find('\r'));
         if (end != std::string_view::npos) {
             return from + end;
         }
@@ -47,6 +59,25 @@ ProfileDocument ProfileDocument::load(const std::string& path) {
     }
 }
 
+ProfileDocument::ProfileDocument(ProfileDocument&& other) noexcept
+    : bytes_(std::move(other.bytes_)), lastSection_(std::move(other.lastSection_)) {
+    other.clear();
+}
+
+ProfileDocument& ProfileDocument::operator=(ProfileDocument&& other) noexcept {
+    if (this != &other) {
+        bytes_ = std::move(other.bytes_);
+        lastSection_ = std::move(other.lastSection_);
+        other.clear();
+    }
+    return *this;
+}
+
+void ProfileDocument::clear() noexcept {
+    bytes_.clear();
+    lastSection_.reset();
+}
+
 ProfileDocument::Line ProfileDocument::lineAt(size_t begin) const {
     const size_t end = lineEndFrom(bytes_, begin);
     if (end == bytes_.size()) {
@@ -59,35 +90,48 @@ ProfileDocument::Line ProfileDocument::lineAt(size_t begin) const {
     return {begin, end, next};
 }
 
-// A "[" opens a section when it stands first on its line (after blanks) and a "]" follows it on
-// that line; the name lies between the "[" and the line's last "]".
-std::optional<ProfileDocument::Line> ProfileDocument::headerAt(size_t bracket, size_t from,
-                                                               std::string_view* name) const {
+// Lines that may open a section are found by jumping from one "[" to the next, so a large file is
+// crossed at memchr speed. Only the first "[" of a line, after blanks, can open one: once a "[" has
+// been looked at, any other "[" on its line is passed over by going to the next line, so every byte
+// is looked at a bounded number of times however many "[" a line holds. `from` starts a line, or
+// follows a "[" already looked at when `atLineStart` is false.
+std::optional<ProfileDocument::Opening> ProfileDocument::nextOpening(size_t from, bool atLineStart) const {
     const std::string_view all(bytes_);
-    size_t lineBegin = bracket;
-    while (lineBegin > from && !isLineEnd(all[lineBegin - 1])) {
-        --lineBegin;
+    for (size_t at = from; at < all.size();) {
+        const size_t bracket = all.find('[', at);
+        if (bracket == std::string_view::npos) {
+            return std::nullopt;
+        }
+        const std::string_view before = text::trimBlanks(all.substr(at, bracket - at));
+        if (before.empty() && atLineStart) {
+            return Opening{at, bracket};
+        }
+        if (!before.empty() && isLineEnd(before.back())) {
+            return Opening{static_cast<size_t>(before.data() + before.size() - all.data()), bracket};
+        }
+        at = lineAt(bracket).next;
+        atLineStart = true;
     }
-    if (!text::trimBlanks(all.substr(lineBegin, bracket - lineBegin)).empty()) {
-        return std::nullopt;
-    }
-    const Line line = lineAt(lineBegin);
-    const size_t close = all.substr(0, line.end).rfind(']');
-    if (close == std::string_view::npos || close < bracket) {
-        return std::nullopt;
-    }
-    *name = text::trimBlanks(all.substr(bracket + 1, close - bracket - 1));
-    return line;
+    return std::nullopt;
 }
 
-// Headers are found by jumping from one "[" to the next, so a large file is crossed at memchr speed.
-std::optional<ProfileDocument::Line> ProfileDocument::nextHeader(size_t from, std::string_view* name) const {
-    const std::string_view all(bytes_);
-    for (size_t bracket = all.find('[', from); bracket != std::string_view::npos;
-         bracket = all.find('[', bracket + 1)) {
-        if (auto header = headerAt(bracket, from, name)) {
-            return header;
+// The name lies between the "[" and the line's last "]"; without a "]" the line opens nothing.
+std::optional<std::string_view> ProfileDocument::sectionNameOf(const Opening& opening, const Line& line) const {
+    const std::string_view rest = std::string_view(bytes_).substr(opening.bracket + 1, line.end - opening.bracket - 1);
+    const size_t close = rest.rfind(']');
+    if (close == std::string_view::npos) {
+        return std::nullopt;
+    }
+    return text::trimBlanks(rest.substr(0, close));
+}
+
+std::optional<ProfileDocument::Line> ProfileDocument::nextHeader(size_t from) const {
+    for (auto opening = nextOpening(from, true); opening;) {
+        const Line line = lineAt(opening->lineBegin);
+        if (sectionNameOf(*opening, line)) {
+            return line;
         }
+        opening = nextOpening(line.next, true);
     }
     return std::nullopt;
 }
@@ -101,24 +145,26 @@ std::optional<ProfileDocument::Section> ProfileDocument::findSection(std::string
 
 std::optional<ProfileDocument::Section> ProfileDocument::searchSection(std::string_view name) const {
     name = text::trimBlanks(name);
-    std::string_view headerName;
     if (name.empty()) {
-        const auto first = nextHeader(0, &headerName);
+        const auto first = nextHeader(0);
         return Section{0, first ? first->begin : bytes_.size()};
     }
     const std::string_view all(bytes_);
-    for (size_t bracket = all.find('['); bracket != std::string_view::npos; bracket = all.find('[', bracket + 1)) {
-        // Most headers name another section: rule them out by their first letters before looking
-        // at the whole line.
-        const std::string_view after = text::trimLeadingBlanks(all.substr(bracket + 1));
+    for (auto opening = nextOpening(0, true); opening;) {
+        // Most headers name another section: rule them out by their first letters, without looking
+        // for the end of their line.
+        const std::string_view after = text::trimLeadingBlanks(all.substr(opening->bracket + 1));
         if (!text::equalsIgnoreCase(after.substr(0, name.size()), name)) {
+            opening = nextOpening(opening->bracket + 1, false);
             continue;
         }
-        const auto header = headerAt(bracket, 0, &headerName);
-        if (header && text::equalsIgnoreCase(headerName, name)) {
-            const auto following = nextHeader(header->next, &headerName);
-            return Section{header->next, following ? following->begin : bytes_.size()};
+        const Line line = lineAt(opening->lineBegin);
+        const auto headerName = sectionNameOf(*opening, line);
+        if (headerName && text::equalsIgnoreCase(*headerName, name)) {
+            const auto following = nextHeader(line.next);
+            return Section{line.next, following ? following->begin : bytes_.size()};
         }
+        opening = nextOpening(line.next, true);
     }
     return std::nullopt;
 }

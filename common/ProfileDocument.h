@@ -16,6 +16,15 @@ class ProfileDocument {
 public:
     explicit ProfileDocument(std::string bytes = {}) : bytes_(std::move(bytes)) {}
 
+    // A copy has the same text, so the section found last holds for it too. A moved string is left
+    // in no particular state: a document moved from is emptied, memory included, so that no position
+    // outlives its text.
+    ProfileDocument(const ProfileDocument& other) = default;
+    ProfileDocument(ProfileDocument&& other) noexcept;
+    ProfileDocument& operator=(const ProfileDocument& other) = default;
+    ProfileDocument& operator=(ProfileDocument&& other) noexcept;
+    ~ProfileDocument() = default;
+
     /// The file's content; a file that is missing or cannot be read gives an empty document.
     static ProfileDocument load(const std::string& path);
 
@@ -39,14 +48,21 @@ private:
         size_t bodyBegin, bodyEnd;
     };
 
+    // A "[" that stands first on its line, after blanks: only such a one can open a section.
+    struct Opening {
+        size_t lineBegin, bracket;
+    };
+
     Line lineAt(size_t begin) const;
-    std::optional<Line> headerAt(size_t bracket, size_t from, std::string_view* name) const;
-    std::optional<Line> nextHeader(size_t from, std::string_view* name) const;
+    std::optional<Opening> nextOpening(size_t from, bool atLineStart) const;
+    std::optional<std::string_view> sectionNameOf(const Opening& opening, const Line& line) const;
+    std::optional<Line> nextHeader(size_t from) const;
     std::optional<Section> findSection(std::string_view name) const;
     std::optional<Section> searchSection(std::string_view name) const;
     std::optional<Line> findKeyLine(const Section& section, std::string_view key, std::string_view* storedKey,
                                     std::string_view* value) const;
     size_t appendPointOf(const Section& section);
+    void clear() noexcept;
 
     std::string bytes_;
     // The section found last, so that reading several keys of one section crosses the file once.

@@ -32,7 +32,7 @@ RightsLists effectiveRightsLists(const ProfileDocument& usersFile, std::string_v
 }
 
 bool isListed(std::string_view userId, std::string_view list) {
-    return !userId.empty() && !text::isBlank(list) && list.find(userId) != std::string_view::npos;
+    return !text::trimBlanks(userId).empty() && !text::isBlank(list) && list.find(userId) != std::string_view::npos;
 }
 
 RightsLevel rightsLevel(std::string_view userId, const RightsLists& lists) {

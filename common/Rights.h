@@ -36,8 +36,9 @@ RightsLists readRightsLists(const ProfileDocument& usersFile, std::string_view s
 /// the global lists for every user), otherwise "GlobalF" and "GlobalI".
 RightsLists effectiveRightsLists(const ProfileDocument& usersFile, std::string_view section, std::string_view fieldId);
 
-/// Whether a user is in a list: a case-sensitive search for the ID anywhere in the run. An empty ID
-/// is in no list, and a list of blanks holds nobody.
+/// Whether a user is in a list: a case-sensitive search for the ID anywhere in the run. An ID that is
+/// empty or blanks only names nobody, so it is in no list (every list ends in a blank, which such an
+/// ID would otherwise find), and a list of blanks holds nobody.
 bool isListed(std::string_view userId, std::string_view list);
 
 /// A user's level under a pair of lists: Full when listed in `full`, else Initialize when listed in

@@ -3,9 +3,11 @@
 #include "common/RuntimeError.h"
 #include "common/Text.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <cstdlib>
 #include <string>
+#include <system_error>
 
 namespace corvane::vb {
 namespace {
@@ -40,6 +42,48 @@ std::optional<double> parseRadix(std::string_view digits, int radix) {
         return std::nullopt;
     }
     return static_cast<double>(static_cast<int32_t>(static_cast<uint32_t>(value)));
+}
+
+// The power of ten of a number's first significant digit, from its checked text (at most about
+// 1e6 either way): enough to tell a number too large for a double from one too small.
+int64_t decimalMagnitude(std::string_view s) {
+    const size_t mantissaEnd = std::min(s.find_first_of("eEdD"), s.size());
+    const size_t point = std::min(s.find('.'), mantissaEnd);
+    const size_t first = s.find_first_of("123456789");
+    if (first == std::string_view::npos || first >= mantissaEnd) {
+        return 0; // zero, however it is written
+    }
+    int64_t exponent = 0;
+    if (mantissaEnd < s.size()) {
+        const std::string_view digits = s.substr(mantissaEnd + 1);
+        const bool negative = digits.front() == '-';
+        for (const char c : digits) {
+            if (isDigit(c)) {
+                exponent = std::min<int64_t>(exponent * 10 + (c - '0'), 1'000'000);
+            }
+        }
+        exponent = negative ? -exponent : exponent;
+    }
+    const auto offset = static_cast<int64_t>(point) - static_cast<int64_t>(first);
+    return exponent + (first < point ? offset - 1 : offset);
+}
+
+// The value of checked decimal text, read the same whatever the process's locale: the C library's
+// strtod follows LC_NUMERIC, which the Qt programs set from the user's locale, so under a German
+// locale it would read "1.5" as 1. A number too small for a double is 0; one too large is none.
+std::optional<double> toDouble(std::string_view s) {
+    std::string text(s.substr(s.front() == '+' ? 1 : 0));
+    std::replace_if(
+        text.begin(), text.end(), [](char c) { return c == 'd' || c == 'D'; }, 'e');
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error == std::errc::result_out_of_range && decimalMagnitude(s) < 0) {
+        return text.front() == '-' ? -0.0 : 0.0;
+    }
+    if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
 }
 
 std::optional<double> parseDecimal(std::string_view s) {
@@ -77,17 +121,7 @@ std::optional<double> parseDecimal(std::string_view s) {
     if (i != s.size()) {
         return std::nullopt;
     }
-    std::string copy(s);
-    for (char& c : copy) {
-        if (c == 'd' || c == 'D') {
-            c = 'e';
-        }
-    }
-    const double value = std::strtod(copy.c_str(), nullptr);
-    if (!std::isfinite(value)) {
-        return std::nullopt;
-    }
-    return value;
+    return toDouble(s);
 }
 
 } // namespace

@@ -10,7 +10,8 @@ namespace corvane::vb {
 
 /// The number a text stands for, as VB reads numeric text: blanks around it, an optional sign,
 /// digits with an optional decimal point and exponent, or "&H"/"&O" hexadecimal and octal.
-/// Nothing when the text is not a number (the empty text is not one).
+/// Nothing when the text is not a number (the empty text is not one) or is too large for a double;
+/// one too small is 0. The reading never depends on the process's locale.
 std::optional<double> parseNumber(std::string_view text);
 
 /// VB's IsNumeric for text.

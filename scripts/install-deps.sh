@@ -5,6 +5,10 @@ set -euo pipefail
 
 packages=(
     g++ cmake ninja-build clang-format
+    # clang for the fuzz build, and the sanitizers' and libFuzzer's runtime, only recommended by it
+    clang libclang-rt-14-dev
+    # a German locale, so that tests prove numbers are read the same under a comma-decimal locale
+    locales
     libgtest-dev libgmock-dev libbenchmark-dev
     libsqlite3-dev
     qt6-base-dev fonts-dejavu-core fonts-dejavu-extra
@@ -36,4 +40,13 @@ if ((${#missing[@]})); then
     [[ $(id -u) -eq 0 ]] || sudo_cmd=(sudo)
     "${sudo_cmd[@]}" apt-get update
     DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+# The tests of locale-independent numbers run under de_DE.UTF-8.
+if ! locale -a 2>/dev/null | grep -qix 'de_DE.utf8'; then
+    echo "Generating the de_DE.UTF-8 locale"
+    sudo_cmd=()
+    [[ $(id -u) -eq 0 ]] || sudo_cmd=(sudo)
+    "${sudo_cmd[@]}" sed -i 's/^# *\(de_DE.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+    "${sudo_cmd[@]}" locale-gen
 fi

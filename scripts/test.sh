@@ -2,6 +2,8 @@
 # Sets up a fresh Debian machine, builds Corvane and runs the whole test suite.
 # Usage: scripts/test.sh           the Linux suite, then the Windows part
 #        scripts/test.sh asan      the Linux suite under ASan+UBSan
+#        scripts/test.sh fuzz      every fuzz target (clang, libFuzzer, ASan+UBSan) for 15 seconds from
+#                                  its seed corpus; any finding fails
 #        scripts/test.sh windows   the Windows part only: the shipped 32-bit build (compiled and
 #                                  linked), the 64-bit test build's tests under wine64 and Xvfb, then
 #                                  the user manual and the installer that ship
@@ -37,6 +39,12 @@ default)
 windows)
     scripts/install-deps.sh
     windows_part
+    ;;
+fuzz)
+    scripts/install-deps.sh linux
+    cmake --preset fuzz
+    cmake --build --preset fuzz
+    ctest --preset fuzz
     ;;
 *)
     scripts/install-deps.sh linux

@@ -36,9 +36,14 @@ TEST(Rights, MembershipIsACaseSensitiveSubstringTest) {
     EXPECT_EQ(levelOf(file, "1", "aay"), RightsLevel::None);
 }
 
-TEST(Rights, AnEmptyUserIdIsInNoList) {
-    const std::string file = "[Sales]\r\nGlobalF=AA\r\nGlobalI=bb\r\n";
-    EXPECT_EQ(levelOf(file, "12", ""), RightsLevel::None);
+// Every list read gets a blank appended, so an ID of blanks would be found in any list that names anybody.
+TEST(Rights, AnEmptyOrBlankUserIdIsInNoList) {
+    const std::string file = "[Sales]\r\nGlobalF=AA BB\r\nGlobalI=bb\r\n";
+    for (const std::string_view id : {"", " ", "  ", "\t", " \t "}) {
+        EXPECT_EQ(levelOf(file, "12", id), RightsLevel::None) << '"' << id << '"';
+    }
+    EXPECT_FALSE(isListed(" ", "AA "));
+    EXPECT_TRUE(isListed("A", "AA "));
 }
 
 TEST(Rights, UsersFarIntoALongListAreFound) {
