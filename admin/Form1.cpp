@@ -77,6 +77,7 @@ void Form1::bindEvents() {
     tmr1.Timer = [this] { tmr1_Timer(); };
     mnuLocation.Click = [this] { mnuLocation_Click(); };
     mnuIntegrate.Click = [this] { mnuIntegrate_Click(); };
+    mnuHistory.Click = [this] { mnuHistory_Click(); };
     mnuOnline.Click = [this] { mnuOnline_Click(); };
     mnuManual.Click = [this] { mnuManual_Click(); };
     mnuAbout.Click = [this] { mnuAbout_Click(); };

@@ -124,6 +124,7 @@ public:
     forms::Menu mnuOptions{*this, {.name = "mnuOptions", .caption = "&Options"}};
     forms::Menu mnuLocation{mnuOptions, {.name = "mnuLocation", .caption = "Settings &Locations"}};
     forms::Menu mnuIntegrate{mnuOptions, {.name = "mnuIntegrate", .caption = "&Integrate with ACT!"}};
+    forms::Menu mnuHistory{mnuOptions, {.name = "mnuHistory", .caption = "Change &History..."}};
     forms::Menu mnuHelp{*this, {.name = "mnuHelp", .caption = "&Help"}};
     forms::Menu mnuOnline{mnuHelp, {.name = "mnuOnline", .caption = "Online &Help"}};
     forms::Menu mnuManual{mnuHelp, {.name = "mnuManual", .caption = "Owners &Manual"}};
@@ -160,6 +161,7 @@ private:
     // Menus (Form1Menus.cpp).
     void mnuLocation_Click();
     void mnuIntegrate_Click();
+    void mnuHistory_Click();
     void mnuOnline_Click();
     void mnuManual_Click();
     void mnuAbout_Click();

@@ -1,8 +1,9 @@
-// The menus of Form1: the two dialogs of the Options menu and the Help menu.
+// The menus of Form1: the dialogs of the Options menu and the Help menu.
 #include "admin/Form1.h"
 
 #include "admin/ShellOpen.h"
 #include "admin/frmAbout.h"
+#include "admin/frmHistory.h"
 #include "admin/frmIntegrate.h"
 #include "admin/frmLocations.h"
 #include "common/Paths.h"
@@ -20,6 +21,14 @@ void Form1::mnuIntegrate_Click() {
     errors_.guard("Form1: Sub mnuIntegrate_Click", [&](Statement& at) {
         at(10);
         frmIntegrate dialog(runtime(), factory_, errors_, *this);
+        dialog.Show(true);
+    });
+}
+
+void Form1::mnuHistory_Click() {
+    errors_.guard("Form1: Sub mnuHistory_Click", [&](Statement& at) {
+        at(10);
+        frmHistory dialog(runtime(), errors_, {host_.fields, host_.users}, sUsersPath, sGenericName);
         dialog.Show(true);
     });
 }

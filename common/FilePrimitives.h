@@ -38,4 +38,10 @@ void moveOver(const std::string& from, const std::string& to);
 /// Deletes a file if it can; a folder, a missing file or one in use or protected stays as it is.
 void remove(const std::string& path) noexcept;
 
+/// Adds bytes at the end of a file in one write, so that what several programs append at once never
+/// interleaves; a file that is empty or new gets `header` first, in the same write. Makes the file
+/// when it is missing, never its folder: 76 when the folder is missing, 75 when the file cannot be
+/// opened for appending, 57 when the bytes are not all written.
+void appendWhole(const std::string& path, std::string_view header, std::string_view bytes);
+
 } // namespace corvane::os

@@ -9,10 +9,16 @@ namespace corvane::forms {
 CommonDialog::CommonDialog(Form& owner, std::string name) : owner_(owner), name_(std::move(name)) {}
 
 void CommonDialog::ShowOpen() {
+    show([](Runtime& runtime, const FileDialogRequest& request) { return runtime.fileDialog().showOpen(request); });
+}
+
+void CommonDialog::ShowSave() {
+    show([](Runtime& runtime, const FileDialogRequest& request) { return runtime.saveFileDialog().showSave(request); });
+}
+
+template <class Show> void CommonDialog::show(Show&& dialog) {
     Runtime& runtime = owner_.runtime();
-    auto chosen = runtime.modalWait([&] {
-        return runtime.fileDialog().showOpen({owner_.hWnd(), initDir_, fileName_, filter_});
-    });
+    auto chosen = runtime.modalWait([&] { return dialog(runtime, {owner_.hWnd(), initDir_, fileName_, filter_}); });
     if (chosen) {
         fileName_ = *chosen;
     } else if (cancelError_) {

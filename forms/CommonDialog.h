@@ -10,7 +10,7 @@ class Form;
 /// VB's error when the user cancels a common dialog whose `CancelError` is set.
 inline constexpr int kCancelSelected = 32755;
 
-/// The common dialog control, as an open-file dialog owned by its form.
+/// The common dialog control, as an open-file or save-file dialog owned by its form.
 class CommonDialog {
 public:
     CommonDialog(Form& owner, std::string name);
@@ -22,7 +22,7 @@ public:
     void setCancelError(bool cancelError) { cancelError_ = cancelError; }
     const std::string& InitDir() const { return initDir_; }
     void setInitDir(std::string initDir) { initDir_ = std::move(initDir); }
-    /// Full path of the chosen file after `ShowOpen`.
+    /// Full path of the chosen file after `ShowOpen` or `ShowSave`.
     const std::string& FileName() const { return fileName_; }
     void setFileName(std::string fileName) { fileName_ = std::move(fileName); }
     const std::string& Filter() const { return filter_; }
@@ -31,8 +31,13 @@ public:
     /// Shows the open-file dialog. A cancel leaves `FileName` as it was and, with `CancelError`, fails
     /// with error 32755 "Cancel was selected.".
     void ShowOpen();
+    /// Shows the save-file dialog, which asks before it hands back an existing file; a cancel as in
+    /// `ShowOpen`.
+    void ShowSave();
 
 private:
+    template <class Show> void show(Show&& dialog);
+
     Form& owner_;
     std::string name_;
     bool cancelError_ = false;

@@ -38,6 +38,7 @@ public:
     forms::App& app() { return services_.app; }
     ShellService& shell() { return services_.shell; }
     FileDialogService& fileDialog() { return services_.fileDialog; }
+    SaveFileDialogService& saveFileDialog() { return services_.saveFileDialog; }
     FolderBrowserService& folderBrowser() { return services_.folderBrowser; }
     forms::Clock& clock() { return services_.clock; }
     MsgBoxService& msgBoxService() { return services_.msgBox; }

@@ -6,6 +6,7 @@
 #include "forms/FolderBrowserService.h"
 #include "forms/KeySender.h"
 #include "forms/MsgBoxService.h"
+#include "forms/SaveFileDialogService.h"
 #include "forms/Screen.h"
 #include "forms/ShellService.h"
 
@@ -21,6 +22,7 @@ struct Services {
     forms::App& app;
     KeySender& keys;
     forms::Clock& clock;
+    SaveFileDialogService& saveFileDialog;
 };
 
 } // namespace corvane::forms

@@ -1,5 +1,6 @@
 #include "trigger/frmMain.h"
 
+#include "common/ChangeHistory.h"
 #include "common/FieldSettingsFile.h"
 #include "common/IniLib.h"
 #include "common/Module1.h"
@@ -14,6 +15,7 @@
 #include "trigger/frmEditList.h"
 #include "trigger/modKeyboardHook.h"
 
+#include <chrono>
 #include <string_view>
 
 namespace corvane::trigger {
@@ -416,6 +418,23 @@ void frmMain::WriteData() {
         }
         at(20);
         host_.objCV->SetField(iCurrentField, txtNewValue.Text());
+        at(30);
+        Record_Change(txtNewValue.Text());
+    });
+}
+
+void frmMain::Record_Change(const std::string& written) {
+    // ACT! holds the value already: a history that cannot be written is reported, and nothing more.
+    services_.errors.guard("frmMain: Sub Record_Change", [&](Statement& at) {
+        at(10);
+        const std::string path =
+            ChangeHistory::historyPath(SettingsPaths::usersFile(services_.settings, runtime().app()), sGenericName);
+        at(20);
+        // ACT!'s logged-in user stays the same through a run.
+        const HistoryRecord record{std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now()),
+                                   host_.objApp->GetUserID(), iCurrentField, sStartValue, written};
+        at(30);
+        ChangeHistory::append(path, record);
     });
 }
 

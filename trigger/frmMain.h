@@ -79,6 +79,7 @@ private:
     void endEdit();
     bool in_list(const std::string& value);
     void WriteData();
+    void Record_Change(const std::string& written);
 
     // ACT!'s events; each ends the run at once.
     void OnActUserWantsToClose(int32_t reason) override;

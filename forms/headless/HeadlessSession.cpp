@@ -6,12 +6,13 @@ namespace corvane::forms::headless {
 
 HeadlessSession::HeadlessSession(AppFacts facts)
     : app(std::move(facts)),
-      runtime(backend, Services{msgBox, shell, fileDialog, folderBrowser, screen, app, keys, clock}) {}
+      runtime(backend, Services{msgBox, shell, fileDialog, folderBrowser, screen, app, keys, clock, saveFileDialog}) {}
 
 HeadlessSession::~HeadlessSession() {
     msgBox.verifyDone();
     fileDialog.verifyDone();
     folderBrowser.verifyDone();
+    saveFileDialog.verifyDone();
     backend.verifyDone();
 }
 

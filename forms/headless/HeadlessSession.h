@@ -13,6 +13,7 @@
 #include "forms/headless/ScriptedFileDialog.h"
 #include "forms/headless/ScriptedFolderBrowser.h"
 #include "forms/headless/ScriptedMsgBox.h"
+#include "forms/headless/ScriptedSaveFileDialog.h"
 #include "forms/headless/ScriptedUser.h"
 
 #include <chrono>
@@ -48,6 +49,7 @@ public:
     HeadlessApp app;
     RecordingKeySender keys;
     ManualClock clock;
+    ScriptedSaveFileDialog saveFileDialog{failures};
     HeadlessBackend backend{failures};
     Runtime runtime;
     SimulatedWindowSystem windows{runtime};

@@ -9,7 +9,7 @@ QtSession::QtSession(ProgramFacts facts, const std::string& lockFolder, ServiceR
       keys([this]() -> QWidget* { return backend.windowOf(windows.GetForegroundWindow()); }),
       backend(PixelScale{screen.TwipsPerPixelX(), screen.TwipsPerPixelY()}),
       runtime(backend, Services{msgBox, replacements.shell ? *replacements.shell : shell, fileDialog, folderBrowser,
-                                screen, app, replacements.keys ? *replacements.keys : keys, clock}) {
+                                screen, app, replacements.keys ? *replacements.keys : keys, clock, saveFileDialog}) {
     backend.setKeyTap([this](int32_t virtualKey) {
         windows.pressKey(virtualKey);
         windows.pumpInput();

@@ -12,6 +12,7 @@
 #include "platform/qt/QtFolderBrowser.h"
 #include "platform/qt/QtKeySender.h"
 #include "platform/qt/QtMsgBox.h"
+#include "platform/qt/QtSaveFileDialog.h"
 #include "platform/qt/QtScreen.h"
 #include "platform/qt/QtShell.h"
 #include "platform/qt/SystemClock.h"
@@ -54,6 +55,7 @@ public:
     QtApp app;
     QtKeySender keys;
     SystemClock clock;
+    QtSaveFileDialog saveFileDialog;
     QtBackend backend;
     Runtime runtime;
     SimulatedWindowSystem windows{runtime};

@@ -47,5 +47,23 @@ TEST_F(CommonDialogTest, CancelIsAnErrorOnlyWithCancelError) {
     EXPECT_EQ(dlgOpen.FileName(), "Users.dat");
 }
 
+TEST_F(CommonDialogTest, ShowSaveAsksTheSaveDialogWithTheSameRequest) {
+    session.saveFileDialog.answer("/data/History.csv");
+    session.saveFileDialog.answer(std::nullopt);
+
+    dlgOpen.ShowSave();
+    EXPECT_EQ(dlgOpen.FileName(), "/data/History.csv");
+    dlgOpen.setCancelError(true);
+    EXPECT_THROW(dlgOpen.ShowSave(), RuntimeError);
+
+    EXPECT_TRUE(session.fileDialog.requests().empty());
+    const FileDialogRequest& request = session.saveFileDialog.requests().at(0);
+    EXPECT_EQ(request.owner, form.hWnd());
+    EXPECT_EQ(request.initDir, "/data");
+    EXPECT_EQ(request.fileName, "Users.dat");
+    EXPECT_EQ(request.filter, "Data file (*.dat)|*.dat");
+    EXPECT_EQ(dlgOpen.FileName(), "/data/History.csv") << "a cancel keeps the file name";
+}
+
 } // namespace
 } // namespace corvane::forms::test

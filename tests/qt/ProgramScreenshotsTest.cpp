@@ -1,4 +1,5 @@
 #include "admin/AdminProgram.h"
+#include "common/ChangeHistory.h"
 #include "common/ErrorReport.h"
 #include "common/MemorySettingsStore.h"
 #include "common/Paths.h"
@@ -18,6 +19,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 
 namespace corvane::forms::qt::test {
@@ -75,8 +77,18 @@ Names showDialog(FormWindow& main, const QString& entry, const std::string& form
     return clipped;
 }
 
+/// A few changes for the change history dialog to show.
+void writeHistory(const std::string& path) {
+    using namespace std::chrono;
+    const sys_seconds morning = sys_days{2026y / December / 7} + 8h;
+    ChangeHistory::append(path, {morning, "K7Q2M9X1", 21, "North", "North-East"});
+    ChangeHistory::append(path, {morning + 12min, "P3R8T4V6", 40, "", "Wholesale"});
+    ChangeHistory::append(path, {morning + 47min, "K7Q2M9X1", 31, "5000", "7500"});
+}
+
 TEST(ProgramScreenshots, AdministrationToolAndItsDialogs) {
     DemoOnQt demo("Corvane");
+    writeHistory(demo.settingsFile("Sales.history"));
     admin::AdminProgram program(demo.session.runtime, demo.factory, demo.settings);
     program.start();
     admin::Form1& form = program.mainForm();
@@ -102,6 +114,7 @@ TEST(ProgramScreenshots, AdministrationToolAndItsDialogs) {
 
     EXPECT_EQ(showDialog(window, "Settings &Locations", "frmLocations"), Names{});
     EXPECT_EQ(showDialog(window, "&Integrate with ACT!", "frmIntegrate"), Names{});
+    EXPECT_EQ(showDialog(window, "Change &History...", "frmHistory"), Names{});
     EXPECT_EQ(showDialog(window, "&About", "frmAbout"), Names{});
 
     demo.session.msgBox.onShown([](QMessageBox& box) {

@@ -128,6 +128,30 @@ TEST(QtFileDialog, ReturnsTheChosenFileOrNothingOnCancel) {
     EXPECT_EQ(test.session.fileDialog.showOpen({.initDir = folder.path().string()}), std::nullopt);
 }
 
+TEST(QtSaveFileDialog, SavesUnderANewNameAsksBeforeReplacingAndCancels) {
+    corvane::test::TempDir folder;
+    QtTestSession test;
+    bool saveMode = false;
+    bool asksBeforeReplacing = false;
+    QStringList filters;
+    test.session.saveFileDialog.onShown([&](QFileDialog& dialog) {
+        saveMode = dialog.acceptMode() == QFileDialog::AcceptSave;
+        asksBeforeReplacing = !dialog.testOption(QFileDialog::DontConfirmOverwrite);
+        filters = dialog.nameFilters();
+        dialog.selectFile(QString::fromStdString(folder.file("History.csv")));
+        static_cast<QDialog&>(dialog).accept();
+    });
+    auto chosen = test.session.saveFileDialog.showSave(
+        {.initDir = folder.path().string(), .fileName = "Sales.csv", .filter = "CSV file (*.csv)|*.csv"});
+    EXPECT_EQ(chosen, folder.file("History.csv"));
+    EXPECT_TRUE(saveMode);
+    EXPECT_TRUE(asksBeforeReplacing);
+    EXPECT_EQ(filters, (QStringList{"CSV file (*.csv)"}));
+
+    test.session.saveFileDialog.onShown([](QFileDialog& dialog) { dialog.reject(); });
+    EXPECT_EQ(test.session.saveFileDialog.showSave({.initDir = folder.path().string()}), std::nullopt);
+}
+
 TEST(QtFolderBrowser, OffersOnlyFoldersAndReturnsTheChosenOne) {
     corvane::test::TempDir folder;
     std::filesystem::create_directory(folder.path() / "Settings");

@@ -1,5 +1,6 @@
 #include "admin/AdminProgram.h"
 #include "admin/frmAbout.h"
+#include "common/ChangeHistory.h"
 #include "common/ErrorReport.h"
 #include "platform/win32/ui/WindowText.h"
 #include "tests/win32forms/Cue.h"
@@ -14,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -119,8 +121,18 @@ RECT screenRect(HWND window) {
     return at;
 }
 
+/// A few changes for the change history dialog to show.
+void writeHistory(const std::string& path) {
+    using namespace std::chrono;
+    const sys_seconds morning = sys_days{2026y / December / 7} + 8h;
+    ChangeHistory::append(path, {morning, "K7Q2M9X1", 21, "North", "North-East"});
+    ChangeHistory::append(path, {morning + 12min, "P3R8T4V6", 40, "", "Wholesale"});
+    ChangeHistory::append(path, {morning + 47min, "K7Q2M9X1", 31, "5000", "7500"});
+}
+
 TEST(ProgramWindows, AdministrationToolAndItsDialogs) {
     ProgramOnWin32 demo("Corvane");
+    writeHistory(demo.settingsFile("Sales.history"));
     admin::AdminProgram program(demo.session.runtime, demo.factory, demo.settings);
     program.start();
     admin::Form1& form = program.mainForm();
@@ -161,7 +173,7 @@ TEST(ProgramWindows, AdministrationToolAndItsDialogs) {
 
     for (const auto& [entry, formName] :
          {std::pair{"Settings &Locations", "frmLocations"}, std::pair{"&Integrate with ACT!", "frmIntegrate"},
-          std::pair{"&About", "frmAbout"}}) {
+          std::pair{"Change &History...", "frmHistory"}, std::pair{"&About", "frmAbout"}}) {
         const ShownForm dialog = showDialog(demo, window, entry, formName);
         EXPECT_TRUE(dialog.shown) << formName;
         EXPECT_EQ(dialog.misplaced, Names{}) << formName;

@@ -215,6 +215,29 @@ TEST(Win32FileDialog, ShowsTheFilterAndReturnsTheChosenFileOrNothing) {
     EXPECT_TRUE(cancel.fired());
 }
 
+TEST(Win32SaveFileDialog, ReturnsTheNewFileOrNothing) {
+    corvane::test::TempDir folder;
+    Win32Session session(testFacts());
+    std::string filter;
+    Cue choose([] { return NativeDialog::open() != nullptr; },
+               [&] {
+                   HWND dialog = NativeDialog::open();
+                   filter = windowText(GetDlgItem(dialog, cmb1));
+                   SendMessageA(dialog, CDM_SETCONTROLTEXT, cmb13, reinterpret_cast<LPARAM>("History.csv"));
+                   PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+               },
+               endOf(session));
+    const Cue deadline = Cue::deadline(endOf(session), 3 * kPatience);
+    const auto chosen = session.saveFileDialog.showSave(
+        {.initDir = folder.path().string(), .fileName = "Sales.csv", .filter = "CSV file (*.csv)|*.csv"});
+    EXPECT_EQ(filter, "CSV file (*.csv)");
+    EXPECT_EQ(chosen, folder.file("History.csv"));
+
+    Cue cancel([] { return NativeDialog::open() != nullptr; }, [] { RealInput::press(VK_ESCAPE); }, endOf(session));
+    EXPECT_EQ(session.saveFileDialog.showSave({.initDir = folder.path().string()}), std::nullopt);
+    EXPECT_TRUE(cancel.fired());
+}
+
 TEST(Win32FileDialog, ClosesWhenTheProgramEnds) {
     Win32Session session(testFacts());
     SampleDialog form(session.runtime);

@@ -16,7 +16,8 @@ Win32Session::Win32Session(ProgramFacts facts, HINSTANCE instance)
       shell([this](Hwnd form) { return backend.nativeOf(form); }),
       fileDialog([this](Hwnd form) { return backend.nativeOf(form); }),
       folderBrowser([this](Hwnd form) { return backend.nativeOf(form); }),
-      runtime(backend, Services{msgBox, shell, fileDialog, folderBrowser, screen, app, keys, clock}),
+      saveFileDialog([this](Hwnd form) { return backend.nativeOf(form); }),
+      runtime(backend, Services{msgBox, shell, fileDialog, folderBrowser, screen, app, keys, clock, saveFileDialog}),
       pump(instance, runtime) {}
 
 } // namespace corvane::forms::win32

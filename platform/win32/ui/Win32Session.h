@@ -11,6 +11,7 @@
 #include "platform/win32/ui/Win32Dialogs.h"
 #include "platform/win32/ui/Win32KeySender.h"
 #include "platform/win32/ui/Win32MsgBox.h"
+#include "platform/win32/ui/Win32SaveFileDialog.h"
 #include "platform/win32/ui/Win32Screen.h"
 #include "platform/win32/ui/Win32WindowSystem.h"
 
@@ -43,6 +44,7 @@ public:
     Win32Screen screen{scale};
     Win32KeySender keys;
     TickClock clock;
+    Win32SaveFileDialog saveFileDialog;
     Runtime runtime;
     Win32WindowSystem windows{backend, runtime};
     MessagePump pump;
