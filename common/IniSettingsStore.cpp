@@ -49,16 +49,20 @@ void IniSettingsStore::write(std::string_view app, std::string_view section, std
                              std::optional<std::string> value) {
     const std::string file = fileOf(app);
     std::error_code ec;
-    const bool exists = std::filesystem::exists(file, ec);
-    if (!exists && !value) {
-        return;
+    if (!value) {
+        if (!std::filesystem::exists(file, ec)) {
+            return;
+        }
+    } else {
+        std::filesystem::create_directories(std::filesystem::path(file).parent_path(), ec);
     }
-    ProfileDocument document(exists ? readWholeFile(file) : std::string());
-    if (!document.set(section, key, value)) {
-        return;
-    }
-    std::filesystem::create_directories(std::filesystem::path(file).parent_path(), ec);
-    replaceFile(file, document.bytes());
+    updateFile(file, [&](std::optional<std::string> content) -> std::optional<std::string> {
+        ProfileDocument document(std::move(content).value_or(std::string()));
+        if (!document.set(section, key, value)) {
+            return std::nullopt;
+        }
+        return std::string(document.bytes());
+    });
 }
 
 } // namespace corvane

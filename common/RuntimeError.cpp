@@ -38,6 +38,8 @@ std::string_view vbErrorDescription(int number) {
         return "Path not found";
     case vberr::ObjectVariableNotSet:
         return "Object variable or With block variable not set";
+    case vberr::InvalidFileFormat:
+        return "Invalid file format";
     case vberr::InvalidPropertyValue:
         return "Invalid property value";
     case vberr::CantCreateObject:

@@ -25,6 +25,7 @@ inline constexpr int PermissionDenied = 70;
 inline constexpr int PathFileAccessError = 75;
 inline constexpr int PathNotFound = 76;
 inline constexpr int ObjectVariableNotSet = 91;
+inline constexpr int InvalidFileFormat = 321;
 inline constexpr int InvalidPropertyValue = 380;
 inline constexpr int CantCreateObject = 429;
 inline constexpr int ObjectDoesNotSupportMember = 438;

@@ -7,6 +7,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <string>
+#include <thread>
+#include <vector>
 
 namespace corvane {
 namespace {
@@ -142,6 +145,56 @@ TEST_F(IniLibTest, AFileThatCannotBeReadIsReportedOnReadingAndNeverReplacedOnWri
     EXPECT_EQ(test::vbErrorOf([&] { IniLib::WriteKeyValue("Sales", "GlobalF", "AA", file); }),
               vberr::PathFileAccessError);
     EXPECT_TRUE(std::filesystem::is_directory(file));
+}
+
+// The profile functions read a Unicode users file; this engine would misread it and a write would
+// add an ANSI section to it. Reading fails as an unreadable file does, and writing changes no byte.
+TEST_F(IniLibTest, AUnicodeFileIsNeitherMisreadNorRewritten) {
+    const std::string utf16le("\xFF\xFE[\0S\0]\0\r\0\n\0K\0=\0v\0\r\0\n\0", 20);
+    const std::string utf16be("\xFE\xFF\0[\0S\0]\0\r\0\n\0K\0=\0v\0\r\0\n", 20);
+    const std::string utf8("\xEF\xBB\xBF[S]\r\nK=v\r\n");
+    for (const std::string& unicode : {utf16le, utf16be, utf8}) {
+        writeBytes(file, unicode);
+        EXPECT_EQ(test::vbErrorOf([&] { IniLib::WriteKeyValue("S", "K", "w", file); }), vberr::InvalidFileFormat);
+        EXPECT_EQ(test::vbErrorOf([&] { IniLib::DeleteKey("S", "K", file); }), vberr::InvalidFileFormat);
+        EXPECT_EQ(readBytes(file), unicode);
+        EXPECT_THROW(get(file, "S", "K"), ReportedFailure);
+    }
+    EXPECT_EQ(sink.headlines().size(), 3u);
+    EXPECT_EQ(sink.headlines().front(), "Error 321: 'Invalid file format: the file is Unicode text, not the ANSI "
+                                        "text expected'\rin IniLib: Function GetKeyValue - Line # 10");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+}
+
+// Each write reads, changes and replaces the whole file; writers that overlapped without taking
+// turns would each write the file without the other's key. A write that waits out the lock fails
+// loudly and is left out: only writes that succeeded must be there.
+TEST_F(IniLibTest, WritersOfDifferentKeysLoseNoneOfEachOthersWrites) {
+    constexpr int kWriters = 4;
+    constexpr int kRounds = 40;
+    std::vector<int> lastWritten(kWriters, 0);
+    std::vector<std::thread> writers;
+    for (int w = 0; w < kWriters; ++w) {
+        writers.emplace_back([this, w, &lastWritten] {
+            for (int round = 1; round <= kRounds; ++round) {
+                if (test::vbErrorOf([&] {
+                        IniLib::WriteKeyValue("Rounds", "W" + std::to_string(w), std::to_string(round), file);
+                    }) == 0) {
+                    lastWritten[static_cast<size_t>(w)] = round;
+                }
+            }
+        });
+    }
+    for (std::thread& writer : writers) {
+        writer.join();
+    }
+    const ProfileDocument users = IniLib::ReadKeys(file, errors);
+    for (int w = 0; w < kWriters; ++w) {
+        const int last = lastWritten[static_cast<size_t>(w)];
+        EXPECT_GT(last, 0) << "writer " << w << " never had its turn";
+        EXPECT_EQ(IniLib::GetKeyValue(users, "Rounds", "W" + std::to_string(w), "0", "", ""), std::to_string(last));
+    }
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 }
 
 } // namespace

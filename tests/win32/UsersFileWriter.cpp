@@ -56,6 +56,19 @@ int run(const std::string& file, int count, const std::string& reportFile) {
     return 0;
 }
 
+int runKeyWriter(const std::string& file, const std::string& id, int rounds) {
+    int failed = 0;
+    for (int round = 1; round <= rounds; ++round) {
+        try {
+            IniLib::WriteKeyValue("Writers", "W" + id, std::to_string(round), file);
+            IniLib::WriteKeyValue("Writer" + id, "Last", std::to_string(round), file);
+        } catch (const RuntimeError&) {
+            ++failed;
+        }
+    }
+    return failed;
+}
+
 std::optional<Report> readReport(const std::string& reportFile) {
     const auto text = readFileIfPresent(reportFile);
     Report report;

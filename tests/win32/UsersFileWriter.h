@@ -9,6 +9,8 @@ namespace corvane::test::UsersFileWriter {
 
 /// The argument that makes the test program the writer (see main.cpp).
 inline constexpr std::string_view kSwitch = "--users-file-writer";
+/// The argument that makes the test program a writer of its own keys (see `runKeyWriter`).
+inline constexpr std::string_view kKeyWriterSwitch = "--key-writer";
 
 /// The value the writer stores in its n-th write: the number at both ends of a filler whose length
 /// changes with n, so that a file cut short or mixed from two writes does not read as any of them.
@@ -27,6 +29,10 @@ struct Report {
 /// The writer: stores `valueOf(1)` .. `valueOf(count)` as Sales/GlobalF of `file` through
 /// IniLib::WriteKeyValue, counting every write that fails, then writes its report to `reportFile`.
 int run(const std::string& file, int count, const std::string& reportFile);
+
+/// A writer of its own keys among others: stores the round's number as Writers/W`id` and Writer`id`/Last
+/// of `file` for rounds 1 .. `rounds`; its exit code is the number of writes that failed.
+int runKeyWriter(const std::string& file, const std::string& id, int rounds);
 
 /// The report the writer left, or nothing when it left none.
 std::optional<Report> readReport(const std::string& reportFile);
