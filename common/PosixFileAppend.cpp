@@ -4,6 +4,7 @@
 // turns through a lock on one byte far beyond any data.
 #include "common/FilePrimitives.h"
 
+#include "common/PosixDescriptor.h"
 #include "common/RuntimeError.h"
 
 #include <fcntl.h>
@@ -19,21 +20,6 @@
 
 namespace corvane::os {
 namespace {
-
-/// Owns a file descriptor; `close` reports what the system says, as a lost write shows there.
-class Descriptor {
-public:
-    explicit Descriptor(int fd) noexcept : fd_(fd) {}
-    ~Descriptor() { close(); }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-
-    int get() const noexcept { return fd_; }
-    bool close() noexcept { return fd_ < 0 || ::close(std::exchange(fd_, -1)) == 0; }
-
-private:
-    int fd_;
-};
 
 // How long an appender waits for the others' turns: each holds the lock for one write.
 constexpr auto kTurnWait = std::chrono::seconds(2);
@@ -74,13 +60,18 @@ private:
 } // namespace
 
 void appendWhole(const std::string& path, std::string_view header, std::string_view bytes) {
-    Descriptor file(::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666));
-    if (file.get() < 0) {
+    // Opened without waiting: a named pipe in the file's place would hold the writer until a reader
+    // came. Only a regular file is appended to.
+    PosixDescriptor file(::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0666));
+    if (!file.valid()) {
         throw RuntimeError(errno == ENOENT || errno == ENOTDIR ? vberr::PathNotFound : vberr::PathFileAccessError);
+    }
+    struct stat status {};
+    if (::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode)) {
+        throw RuntimeError(vberr::PathFileAccessError);
     }
     {
         const AppendTurn turn(file.get());
-        struct stat status {};
         if (::fstat(file.get(), &status) != 0) {
             throw RuntimeError(vberr::PathFileAccessError);
         }

@@ -9,6 +9,10 @@
 
 #include <filesystem>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 namespace corvane {
 namespace {
 
@@ -84,7 +88,7 @@ TEST(ChangeHistory, AppendingStartsTheFileWithTheHeaderAndAddsWholeLines) {
               std::string(ChangeHistory::kHeaderLine) + ChangeHistory::formatRecord(record("two", "three")));
 }
 
-TEST(ChangeHistory, AppendingNeverMakesAFolderAndFailsOnAFolderInItsPlace) {
+TEST(ChangeHistory, AppendingNeverMakesAFolderAndFailsOnWhatIsNoFileInItsPlace) {
     test::TempDir dir;
     const std::string missing = joinPath(dir.file("missing"), "Sales.history");
     EXPECT_EQ(vbErrorOf([&] { ChangeHistory::append(missing, record("", "x")); }), vberr::PathNotFound);
@@ -93,6 +97,12 @@ TEST(ChangeHistory, AppendingNeverMakesAFolderAndFailsOnAFolderInItsPlace) {
     const std::string folder = dir.file("Sales.history");
     std::filesystem::create_directory(folder);
     EXPECT_EQ(vbErrorOf([&] { ChangeHistory::append(folder, record("", "x")); }), vberr::PathFileAccessError);
+#ifndef _WIN32
+    // A named pipe without a reader would hold a writer that waited for one.
+    const std::string pipe = dir.file("Pipe.history");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    EXPECT_EQ(vbErrorOf([&] { ChangeHistory::append(pipe, record("", "x")); }), vberr::PathFileAccessError);
+#endif
 }
 
 } // namespace
