@@ -10,6 +10,7 @@
 #include "common/VbConvert.h"
 #include "forms/Screen.h"
 
+#include <algorithm>
 #include <array>
 #include <optional>
 
@@ -69,7 +70,10 @@ void Form1::Load_Rights(forms::ListView& list, bool copyGlobal) {
 
 void Form1::Copy_Global_Rights() {
     bFieldLevelsRead = false;
-    const int count = lvwUsers.ListItems().Count();
+    // After a failed filling the two lists can differ in length: the rows both hold are copied, and
+    // the field's list is then not whole.
+    const int globalCount = lvwUsers.ListItems().Count();
+    const int count = std::min(globalCount, lvwSpecialUsers.ListItems().Count());
     for (int index = 1; index <= count; ++index) {
         forms::ListItem& global = lvwUsers.ListItems(index);
         forms::ListItem& field = lvwSpecialUsers.ListItems(index);
@@ -77,7 +81,7 @@ void Form1::Copy_Global_Rights() {
         field.setTag(global.Tag());
     }
     // The field's list now holds the global levels, as whole as they were read.
-    bFieldLevelsRead = bGlobalLevelsRead;
+    bFieldLevelsRead = bGlobalLevelsRead && count == globalCount;
 }
 
 std::string Form1::Get_Rights_Level(const std::string& uniqueId, const std::string& fullIds,
@@ -165,7 +169,8 @@ void Form1::lvwSpecialUsers_MouseUp(float x, float y) {
 }
 
 bool Form1::overRightsCell(forms::ListView& list, float x, float y) {
-    if (list.HitTest(x, y) == nullptr || list.SelectedItem() == nullptr) {
+    // A row whose level could not be read has no level to change (its list is not written either).
+    if (list.HitTest(x, y) == nullptr || list.SelectedItem() == nullptr || list.SelectedItem()->Tag().empty()) {
         return false;
     }
     const forms::ColumnHeader& rights = list.ColumnHeaders("Rights");

@@ -87,6 +87,11 @@ Fault& Fault::afterCalls(int calls) {
     return *this;
 }
 
+Fault& Fault::times(int calls) {
+    remaining = calls;
+    return *this;
+}
+
 void FaultInjector::inject(std::string_view member, Fault fault) {
     const auto known =
         std::find_if(kMembers.begin(), kMembers.end(), [&](const Member& m) { return m.name == member; });
@@ -118,6 +123,12 @@ const Fault* FaultInjector::record(std::string_view member, std::vector<std::str
         if (rule->fault.skip > 0) {
             --rule->fault.skip;
             return nullptr;
+        }
+        if (rule->fault.remaining) {
+            if (*rule->fault.remaining == 0) {
+                return nullptr;
+            }
+            --*rule->fault.remaining;
         }
         return &rule->fault;
     }

@@ -28,7 +28,7 @@ struct ActCall {
 };
 
 /// What a member does instead of its work: fail with a VB error, or return a chosen value. Made with
-/// `raising` or `returning`, narrowed with `onlyWith` and `afterCalls`.
+/// `raising` or `returning`, narrowed with `onlyWith`, `afterCalls` and `times`.
 struct Fault {
     /// Fail with this VB error; an empty description stands for VB's own.
     static Fault raising(int error, std::string description = {});
@@ -37,6 +37,8 @@ struct Fault {
     Fault& onlyWith(std::vector<std::string> callArguments);
     /// Let this many affected calls run normally first.
     Fault& afterCalls(int calls);
+    /// Affect only this many calls (after those let through); later calls run normally.
+    Fault& times(int calls);
 
     /// VB error number to raise; 0 to return `value` instead.
     int error = 0;
@@ -44,6 +46,8 @@ struct Fault {
     std::optional<ActValue> value;
     std::optional<std::vector<std::string>> arguments;
     int skip = 0;
+    /// Calls still to affect; every one when unset.
+    std::optional<int> remaining;
 };
 
 /// The control side of the fault-injection wrappers (`FaultyFactory` and the objects it hands out):

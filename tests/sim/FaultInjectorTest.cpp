@@ -80,6 +80,15 @@ TEST_F(FaultInjectorTest, FaultsCanBeNarrowedToArgumentsAndLaterCalls) {
     EXPECT_EQ(fields->ID(3), -1);
 }
 
+TEST_F(FaultInjectorTest, AFaultCanHitExactlyOneCall) {
+    auto fields = openFields();
+    injector.inject("Fields.ID", Fault::raising(vberr::AutomationError).onlyWith({"1"}).afterCalls(1).times(1));
+    EXPECT_EQ(fields->ID(1), 2);
+    EXPECT_EQ(vbErrorOf([&] { fields->ID(1); }), vberr::AutomationError);
+    EXPECT_EQ(fields->ID(1), 2);
+    EXPECT_EQ(fields->ID(0), 1);
+}
+
 TEST_F(FaultInjectorTest, ChosenValuesReplaceTheResult) {
     injector.returnValue("Fields.Count", int64_t{99});
     injector.returnValue("Fields.Label", std::string("Renamed"));
