@@ -154,7 +154,8 @@ void frmMain::Launch_Program() {
         at(30);
         sStartValue = host_.objCV->GetField(iCurrentField);
         at(40);
-        iRights = IsUserAuthorized(host_.objApp->GetUserID());
+        sUserID = host_.objApp->GetUserID();
+        iRights = IsUserAuthorized(sUserID);
         at(50);
         if (refuses()) {
             runtime().MsgBox(kRefusal, {.icon = forms::MsgBoxIcon::Information}, "Corvane");
@@ -430,9 +431,8 @@ void frmMain::Record_Change(const std::string& written) {
         const std::string path =
             ChangeHistory::historyPath(SettingsPaths::usersFile(services_.settings, runtime().app()), sGenericName);
         at(20);
-        // ACT!'s logged-in user stays the same through a run.
-        const HistoryRecord record{std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now()),
-                                   host_.objApp->GetUserID(), iCurrentField, sStartValue, written};
+        const HistoryRecord record{std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now()), sUserID,
+                                   iCurrentField, sStartValue, written};
         at(30);
         ChangeHistory::append(path, record);
     });

@@ -96,6 +96,8 @@ private:
     forms::Rect rcField;
 
     std::string sStartValue;
+    /// ACT!'s logged-in user, as read at start-up: the one the run's rights and history are about.
+    std::string sUserID;
     int16_t iRights = 0;
     bool bBusy = true;
     bool bEditingList = false;

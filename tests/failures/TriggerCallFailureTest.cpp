@@ -39,11 +39,28 @@ const std::array kScenarios{
              [](TriggerRun& run) { run.pickFirstItemAndLeave(); }, true},
 };
 
+// The one file a trigger's run may add to: the database's change history, a record per value written.
+constexpr const char* kHistoryFile = "Sales.history";
+
+/// The records of a change history, which ends each (and its header line) with CR LF.
+int historyRecords(const FolderSnapshot& folder) {
+    const std::string& history = folder.entry(kHistoryFile);
+    if (history == "<missing>") {
+        return 0;
+    }
+    int lines = 0;
+    for (size_t at = history.find("\r\n"); at != std::string::npos; at = history.find("\r\n", at + 2)) {
+        ++lines;
+    }
+    return lines - 1;
+}
+
 struct Played {
     std::vector<PhaseStart> phases;
     std::vector<sim::ActCall> log;
     RunOutcome outcome;
-    bool filesUntouched = false;
+    bool filesUntouched = false; // but for the change history
+    int historyRecords = 0;
     ContactValues values;
     bool hookLeft = false;
     std::vector<std::string> driverNotes;
@@ -72,7 +89,10 @@ Played play(const Scenario& scenario, const std::optional<CallSite>& failing) {
     run.finish();
     played.log = run.injector.calls();
     played.outcome = run.outcome();
-    played.filesUntouched = FolderSnapshot(settings) == before;
+    const FolderSnapshot after(settings);
+    const std::vector<std::string> changed = before.differences(after);
+    played.filesUntouched = changed.empty() || changed == std::vector<std::string>{kHistoryFile};
+    played.historyRecords = historyRecords(after);
     played.values = contactValues(run.engine);
     played.hookLeft = run.session.windows.hookCount() != 0;
     played.driverNotes = run.driverNotes();
@@ -116,6 +136,7 @@ TEST(TriggerCallFailure, EveryCallSiteFailingOnceHasItsOutcome) {
         TriggerRun untouched(fs::temp_directory_path());
         const ContactValues unchanged = contactValues(untouched.engine);
         ASSERT_EQ(clean.values != unchanged, scenario.writes) << scenario.name;
+        ASSERT_EQ(clean.historyRecords, scenario.writes ? 1 : 0) << scenario.name;
 
         const std::vector<CallSite> sites = callSites(clean.log, clean.phases);
         std::cout << sites.size() << " call sites of the trigger's run '" << scenario.name << "' ("
@@ -133,6 +154,8 @@ TEST(TriggerCallFailure, EveryCallSiteFailingOnceHasItsOutcome) {
             } else {
                 EXPECT_EQ(observed, rule->expected) << site.phase << " | " << site.name();
             }
+            // A value is in the history exactly when it was written.
+            EXPECT_EQ(played.historyRecords, act == ActWrites::None ? 0 : 1) << site.phase << " | " << site.name();
             EXPECT_FALSE(played.hookLeft) << site.name() << " left the keyboard hook installed";
             EXPECT_TRUE(played.driverNotes.empty()) << site.name() << ": " << played.driverNotes.front();
         }

@@ -72,20 +72,31 @@ bool keepsOtherLines(const std::string& before, const std::string& after, const 
     return true;
 }
 
+// The one file a trigger's run adds to when it writes a value.
+constexpr const char* kHistoryFile = "Sales.history";
+
+/// Bytes added at the end of what was there (a file that was missing had nothing).
+bool appended(const std::string& before, const std::string& after) {
+    const std::string kept = before == "<missing>" ? "" : before;
+    return !kept.starts_with('<') && after.size() > kept.size() && after.starts_with(kept);
+}
+
 /// The files a run left: untouched, a file it was asked to write rewritten with everything else in
-/// it kept, or what changed.
+/// it kept, the change history appended to, or what changed.
 std::string filesVerdict(const FolderSnapshot& before, const FolderSnapshot& after, const std::string& writtenFile,
                          const std::string& writtenSection) {
     std::string verdict;
     std::string changed;
     for (const std::string& name : before.differences(after)) {
-        if (name != writtenFile) {
+        if (name == kHistoryFile && appended(before.entry(name), after.entry(name))) {
+            verdict += (verdict.empty() ? "" : "; ") + name + " appended";
+        } else if (name != writtenFile) {
             changed += (changed.empty() ? "CHANGED " : ", ") + name;
         } else if (before.entry(name).starts_with('<') ||
                    keepsOtherLines(before.entry(name), after.entry(name), writtenSection)) {
-            verdict = name + " rewritten, rest kept";
+            verdict += (verdict.empty() ? "" : "; ") + name + " rewritten, rest kept";
         } else {
-            verdict = name + " rewritten, LINES LOST";
+            verdict += (verdict.empty() ? "" : "; ") + name + " rewritten, LINES LOST";
         }
     }
     if (!changed.empty()) {
@@ -204,16 +215,17 @@ std::string key(const HostileCase& hostile, Place place, Program program) {
 }
 
 // The tool's start-up, a global level changed, and Close: the change is written into Users.dat and
-// the window settings into settings.ini, each keeping every other line. The trigger's run writes no
-// file, and the value only when the user may change the field.
+// the window settings into settings.ini, each keeping every other line. The trigger's run writes the
+// value only when the user may change the field, and then adds it to the change history.
 const std::string kToolWrites =
     "no box -> ends | settings Users.dat rewritten, rest kept | ini settings.ini rewritten, rest kept";
-const std::string kTriggerWrites = "no box -> ends (wrote 15=CustomerX) | settings untouched | ini untouched";
+const std::string kTriggerWrites =
+    "no box -> ends (wrote 15=CustomerX) | settings Sales.history appended | ini untouched";
 const std::string kRefused = "message You are not allowed to modify this field. -> ends (no value written) | settings "
                              "untouched | ini untouched";
 const std::string kUsersWritten =
     " -> ends | settings Users.dat rewritten, rest kept | ini settings.ini rewritten, rest kept";
-const std::string kListUnreadable = " -> ends (wrote 15=CustomerX) | settings untouched | ini untouched";
+const std::string kListUnreadable = " -> ends (wrote 15=CustomerX) | settings Sales.history appended | ini untouched";
 
 // A Users.dat that cannot be read: the tool shows every user at no level and Close refuses to write
 // the global lists, so the tool stays open; the trigger refuses.
@@ -275,9 +287,10 @@ const std::map<std::string, std::string> kExpected{
     // A users file in a missing folder cannot be written: Close says so and the tool stays open.
     {"missing folder | Users.dat | Corvane",
      "report Form1: Sub Write_Users (76) -> runs on | settings untouched | ini untouched"},
+    // The value is written; its history, beside the missing users file, cannot be, and says so.
     {"missing folder | Users.dat | CorvaneEditMode",
-     "message The trigger for Corvane cannot find the file with the User's... -> ends (wrote 15=CustomerX) | settings "
-     "untouched | ini untouched"},
+     "message The trigger for Corvane cannot find the file with the User's...; report frmMain: Sub Record_Change (76) "
+     "-> ends (wrote 15=CustomerX) | settings untouched | ini untouched"},
     {"missing folder | Sales15.dat | Corvane", kToolWrites},
     {"missing folder | Sales15.dat | CorvaneEditMode", kTriggerWrites},
     // The settings store makes its own folder; nothing in the one that exists changes.
