@@ -186,6 +186,9 @@ private:
     void showLevel(forms::ListItem& item, int16_t level);
     bool Write_Users(forms::ListView& list, const std::string& olderKey);
     bool readWhole(const forms::ListView& list) const;
+    /// Tells the administrator that `what` ("The global settings"...) were not saved, as what they
+    /// would replace could not be read completely.
+    void notSaved(const std::string& what);
     bool fieldSelected() { return optUsers(0).Enabled(); }
     void lvwUsers_MouseUp(float x, float y);
     void lvwSpecialUsers_MouseUp(float x, float y);

@@ -134,6 +134,11 @@ void Form1::cmdSave_Click() {
     errors_.guard("Form1: Sub cmdSave_Click", [&](Statement& at) {
         at(10);
         cboFloating.setVisible(false);
+        if (sGenericName.empty()) {
+            // The field's file is named after the database, whose name could not be read.
+            notSaved("The settings of the '" + sFieldName + "' field");
+            return;
+        }
         at(20);
         if (text::isBlank(rtfData.Text()) && chkEdit.Value() == forms::vbUnchecked) {
             deleteFileIfPossible(sFieldFile);

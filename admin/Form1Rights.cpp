@@ -113,19 +113,22 @@ void Form1::Check_Authorized_Users() {
 }
 
 bool Form1::readWhole(const forms::ListView& list) const {
-    return bUsersListed && (&list == &lvwUsers ? bGlobalLevelsRead : bFieldLevelsRead);
+    // Without the database's name its section of the users file is unknown, as are its field files.
+    return !sGenericName.empty() && bUsersListed && (&list == &lvwUsers ? bGlobalLevelsRead : bFieldLevelsRead);
+}
+
+void Form1::notSaved(const std::string& what) {
+    runtime().MsgBox(what + " were not saved because they could not be read completely.\rClose " +
+                         runtime().app().Title() +
+                         " with Cancel and start it again once ACT! and the users file can be read.",
+                     {.icon = forms::MsgBoxIcon::Exclamation});
 }
 
 bool Form1::Write_Users(forms::ListView& list, const std::string& olderKey) {
     const bool global = &list == &lvwUsers;
     if (!readWhole(list)) {
         // Users the list misses, or whose stored level it does not show, would lose their rights.
-        const std::string what =
-            global ? "The global settings" : "The authorized users of the '" + sFieldName + "' field";
-        runtime().MsgBox(what + " were not saved because they could not be read completely.\rClose " +
-                             runtime().app().Title() +
-                             " with Cancel and start it again once ACT! and the users file can be read.",
-                         {.icon = forms::MsgBoxIcon::Exclamation});
+        notSaved(global ? "The global settings" : "The authorized users of the '" + sFieldName + "' field");
         return false;
     }
     return errors_.guard("Form1: Sub Write_Users", [&](Statement& at) {
