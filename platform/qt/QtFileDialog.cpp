@@ -19,25 +19,30 @@ QStringList QtFileDialog::nameFilters(std::string_view filter) {
     return filters;
 }
 
-std::optional<std::string> QtFileDialog::showOpen(const FileDialogRequest& request) {
-    QFileDialog dialog(parentWindow(), QStringLiteral("Open"));
+std::optional<std::string> QtFileDialog::run(QFileDialog& dialog, const FileDialogRequest& request,
+                                             DialogHook<QFileDialog>& hook) {
     dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
     if (!request.initDir.empty()) {
         dialog.setDirectory(QFile::decodeName(request.initDir.c_str()));
     }
-    QStringList filters = nameFilters(request.filter);
+    const QStringList filters = nameFilters(request.filter);
     if (!filters.isEmpty()) {
         dialog.setNameFilters(filters);
     }
     if (!request.fileName.empty()) {
         dialog.selectFile(QFile::decodeName(request.fileName.c_str()));
     }
-    if (hook_.exec(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+    if (hook.exec(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
     return QFile::encodeName(dialog.selectedFiles().constFirst()).toStdString();
+}
+
+std::optional<std::string> QtFileDialog::showOpen(const FileDialogRequest& request) {
+    QFileDialog dialog(parentWindow(), QStringLiteral("Open"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    return run(dialog, request, hook_);
 }
 
 } // namespace corvane::forms::qt

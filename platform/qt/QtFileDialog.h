@@ -24,6 +24,11 @@ public:
     /// A description that already names its patterns in brackets is kept as it is.
     static QStringList nameFilters(std::string_view filter);
 
+    /// Shows a dialog (open or save, as the caller set it up) at the request's folder, filter and
+    /// file, and gives the file chosen; nothing when it was cancelled.
+    static std::optional<std::string> run(QFileDialog& dialog, const FileDialogRequest& request,
+                                          DialogHook<QFileDialog>& hook);
+
 private:
     DialogHook<QFileDialog> hook_;
 };
