@@ -27,26 +27,31 @@ void Populate_cboFields(forms::ComboBox& box, const std::shared_ptr<act::Fields>
     errors.guard("modPopulateACTLists: Sub Populate_cboFields", [&](Statement& at) {
         at(10);
         box.Clear();
-        act::Fields& list = admin::need(fields);
-        int16_t index = 0;
-        int32_t found = 0;
-        do {
-            at(20);
-            const int16_t id = list.ID(index);
-            if (id != kNoField) {
-                at(30);
-                if (Include_Field(list, text::decimal(id), errors)) {
-                    at(40);
-                    box.AddItem(list.Label(index));
-                    box.setItemData(box.NewIndex(), id);
-                }
-                ++found;
-            }
-            at(50);
-            index = nextIndex(index);
-            at(60);
-        } while (found != list.Count());
+        forEachProtectedField(admin::need(fields), at, errors, [&](int16_t id, const std::string& label) {
+            box.AddItem(label);
+            box.setItemData(box.NewIndex(), id);
+        });
     });
+}
+
+void forEachProtectedField(act::Fields& list, Statement& at, ErrorReporter& errors, const FieldVisitor& onField) {
+    int16_t index = 0;
+    int32_t found = 0;
+    do {
+        at(20);
+        const int16_t id = list.ID(index);
+        if (id != kNoField) {
+            at(30);
+            if (Include_Field(list, text::decimal(id), errors)) {
+                at(40);
+                onField(id, list.Label(index));
+            }
+            ++found;
+        }
+        at(50);
+        index = nextIndex(index);
+        at(60);
+    } while (found != list.Count());
 }
 
 bool Include_Field(act::Fields& fields, const std::string& fieldNumberText, ErrorReporter& errors) {

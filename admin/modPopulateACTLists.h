@@ -5,6 +5,7 @@
 #include "forms/ComboBox.h"
 #include "forms/ListView.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -16,6 +17,13 @@ namespace corvane::modPopulateACTLists {
 /// were found as `Count` gives. A failure ends the filling under "modPopulateACTLists: Sub
 /// Populate_cboFields"; the items added so far stay.
 void Populate_cboFields(forms::ComboBox& box, const std::shared_ptr<act::Fields>& fields, ErrorReporter& errors);
+
+/// Receives a protected field's number and label.
+using FieldVisitor = std::function<void(int16_t number, const std::string& label)>;
+
+/// The walk of `Populate_cboFields`: hands each protected field to `onField` in index order, under
+/// the caller's guard, whose statements it numbers from 20 to 60.
+void forEachProtectedField(act::Fields& list, Statement& at, ErrorReporter& errors, const FieldVisitor& onField);
 
 /// Whether the field is offered: its entry rule is 3. A failure is reported under
 /// "modPopulateACTLists: Function Include_Field" and gives false.

@@ -3,6 +3,8 @@
 #include "common/IniLib.h"
 #include "common/Text.h"
 
+#include <utility>
+
 namespace corvane {
 
 std::string fieldFullKey(std::string_view fieldId) {
@@ -23,12 +25,16 @@ RightsLists readRightsLists(const ProfileDocument& usersFile, std::string_view s
             IniLib::GetKeyValue(usersFile, section, initKey, "", "", "") + " "};
 }
 
-RightsLists effectiveRightsLists(const ProfileDocument& usersFile, std::string_view section, std::string_view fieldId) {
+FieldRights fieldRights(const ProfileDocument& usersFile, std::string_view section, std::string_view fieldId) {
     RightsLists own = readRightsLists(usersFile, section, fieldFullKey(fieldId), fieldInitKey(fieldId));
     if (own.namesAnybody()) {
-        return own;
+        return {std::move(own), true};
     }
-    return readRightsLists(usersFile, section, kGlobalFullKey, kGlobalInitKey);
+    return {readRightsLists(usersFile, section, kGlobalFullKey, kGlobalInitKey), false};
+}
+
+RightsLists effectiveRightsLists(const ProfileDocument& usersFile, std::string_view section, std::string_view fieldId) {
+    return fieldRights(usersFile, section, fieldId).lists;
 }
 
 bool isListed(std::string_view userId, std::string_view list) {

@@ -32,8 +32,17 @@ struct RightsLists {
 RightsLists readRightsLists(const ProfileDocument& usersFile, std::string_view section, std::string_view fullKey,
                             std::string_view initKey);
 
+/// The lists that hold for a field, and whether they are the field's own.
+struct FieldRights {
+    RightsLists lists;
+    bool ownLists = false;
+};
+
 /// The lists that hold for a field: its own pair when either key names anybody (they then replace
 /// the global lists for every user), otherwise "GlobalF" and "GlobalI".
+FieldRights fieldRights(const ProfileDocument& usersFile, std::string_view section, std::string_view fieldId);
+
+/// The lists of `fieldRights`, without where they come from.
 RightsLists effectiveRightsLists(const ProfileDocument& usersFile, std::string_view section, std::string_view fieldId);
 
 /// Whether a user is in a list: a case-sensitive search for the ID anywhere in the run. An ID that is

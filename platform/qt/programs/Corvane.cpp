@@ -1,11 +1,14 @@
 // Corvane, the administration tool, on Linux: Qt windows beside actsim, the simulated ACT!.
 #include "admin/AdminProgram.h"
+#include "admin/RightsReportCommand.h"
 #include "platform/linux/ActRegistration.h"
 #include "platform/linux/DesktopShell.h"
 #include "platform/linux/LinuxActFactory.h"
 #include "platform/qt/QtSession.h"
 
 #include <QApplication>
+
+#include <iostream>
 
 int main(int argc, char** argv) {
     using namespace corvane;
@@ -20,6 +23,10 @@ int main(int argc, char** argv) {
                                   .minor = CORVANE_VERSION_MINOR,
                                   .revision = CORVANE_VERSION_PATCH},
                                  forms::qt::InstanceLock::userFolder(), {.shell = &shell});
+    if (argc > 1 && argv[1] == admin::kRightsReportOption) {
+        return admin::runRightsReportCommand({argv + 1, argv + argc}, factory, session.settings, session.app,
+                                             std::cerr);
+    }
     bool started = false;
     session.runtime.dispatch([&] {
         admin::AdminProgram program(session.runtime, factory, session.settings);

@@ -1,7 +1,11 @@
 // Corvane, the administration tool, on Windows: Win32 windows beside ACT!, reached through COM.
 #include "admin/AdminProgram.h"
+#include "admin/RightsReportCommand.h"
 #include "platform/win32/com/ComActFactory.h"
 #include "platform/win32/ui/Win32Session.h"
+
+#include <cstdlib>
+#include <iostream>
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLine*/, int /*show*/) {
     using namespace corvane;
@@ -11,6 +15,12 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
                                         .revision = CORVANE_VERSION_PATCH},
                                        instance);
     win32::com::ComActFactory factory;
+    // A GUI program has no console of its own: the reason goes to whatever stderr it was given, and
+    // the exit code is what scripts test.
+    if (__argc > 1 && __argv[1] == admin::kRightsReportOption) {
+        return admin::runRightsReportCommand({__argv + 1, __argv + __argc}, factory, session.settings, session.app,
+                                             std::cerr);
+    }
     bool started = false;
     session.runtime.dispatch([&] {
         admin::AdminProgram program(session.runtime, factory, session.settings);
