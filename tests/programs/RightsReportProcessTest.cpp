@@ -1,11 +1,10 @@
 // `Corvane --rights-report <file.csv>` as a process: its exit code and what it writes, beside a
 // simulated ACT! that the test plays or without one.
-#include "common/IniSettingsStore.h"
 #include "common/Paths.h"
-#include "common/SettingsStore.h"
 #include "platform/linux/ActRegistration.h"
 #include "sim/demo/DemoDatabase.h"
 #include "sim/engine/Engine.h"
+#include "tests/programs/ProgramUser.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/WaitFor.h"
 
@@ -31,18 +30,7 @@ namespace {
 class RightsReportProcess : public ::testing::Test {
 protected:
     RightsReportProcess() {
-        for (const char* sub : {"run", "Settings", "config/Corvane"}) {
-            std::filesystem::create_directories(dir.path() / sub);
-        }
-        std::filesystem::permissions(dir.file("run"), std::filesystem::perms::owner_all);
-        ::setenv("XDG_RUNTIME_DIR", dir.file("run").c_str(), 1);
-        ::setenv("XDG_CONFIG_HOME", dir.file("config").c_str(), 1);
-        ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
-        IniSettingsStore settings(dir.file("config"));
-        settings.Save(kAppName, kSettingsSection, "ListPath", dir.file("Settings"));
-        settings.Save(kAppName, kSettingsSection, "UsersPath", joinPath(dir.file("Settings"), "Users.dat"));
-        test::writeBytes(joinPath(dir.file("Settings"), "Users.dat"),
-                         "[Sales]\r\nGlobalF=K7Q2M9X1\r\nGlobalI=P3R8T4V6\r\n21F=D9F5H2J7\r\n");
+        test::prepareProgramUser(dir, "[Sales]\r\nGlobalF=K7Q2M9X1\r\nGlobalI=P3R8T4V6\r\n21F=D9F5H2J7\r\n");
     }
 
     ~RightsReportProcess() override {

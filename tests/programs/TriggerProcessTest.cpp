@@ -1,9 +1,7 @@
-#include "common/IniSettingsStore.h"
-#include "common/Paths.h"
-#include "common/SettingsStore.h"
 #include "platform/linux/ActRegistration.h"
 #include "sim/demo/DemoDatabase.h"
 #include "sim/engine/Engine.h"
+#include "tests/programs/ProgramUser.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/WaitFor.h"
 
@@ -30,17 +28,7 @@ constexpr int16_t kField = 15;
 class TriggerProcess : public ::testing::Test {
 protected:
     TriggerProcess() {
-        for (const char* sub : {"run", "Settings", "config/Corvane"}) {
-            std::filesystem::create_directories(dir.path() / sub);
-        }
-        std::filesystem::permissions(dir.file("run"), std::filesystem::perms::owner_all);
-        ::setenv("XDG_RUNTIME_DIR", dir.file("run").c_str(), 1);
-        ::setenv("XDG_CONFIG_HOME", dir.file("config").c_str(), 1);
-        ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
-        IniSettingsStore settings(dir.file("config"));
-        settings.Save(kAppName, kSettingsSection, "ListPath", dir.file("Settings"));
-        settings.Save(kAppName, kSettingsSection, "UsersPath", joinPath(dir.file("Settings"), "Users.dat"));
-        test::writeBytes(joinPath(dir.file("Settings"), "Users.dat"), "[Sales]\r\nGlobalF=K7Q2M9X1\r\n");
+        test::prepareProgramUser(dir, "[Sales]\r\nGlobalF=K7Q2M9X1\r\n");
 
         sim::loadDemoDatabase(actsim, database);
         actsim.state().setFocusField(kField);
