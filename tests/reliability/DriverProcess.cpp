@@ -1,5 +1,7 @@
 #include "tests/reliability/DriverProcess.h"
 
+#include "tests/support/WaitFor.h"
+
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
@@ -8,7 +10,6 @@
 #include <unistd.h>
 
 #include <stdexcept>
-#include <thread>
 
 extern char** environ;
 
@@ -53,21 +54,12 @@ void DriverProcess::kill() {
 }
 
 std::optional<int> DriverProcess::waitForExit(std::chrono::milliseconds timeout) {
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
-    for (;;) {
-        int status = 0;
-        if (pid_ <= 0) {
-            return std::nullopt;
-        }
-        if (::waitpid(pid_, &status, WNOHANG) == pid_) {
-            pid_ = -1;
-            return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-        }
-        if (std::chrono::steady_clock::now() >= deadline) {
-            return std::nullopt;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    int status = 0;
+    if (pid_ <= 0 || !waitFor([&] { return ::waitpid(pid_, &status, WNOHANG) == pid_; }, timeout)) {
+        return std::nullopt;
     }
+    pid_ = -1;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
 }
 
 std::vector<std::string> DriverProcess::newLines(std::chrono::milliseconds timeout) {
