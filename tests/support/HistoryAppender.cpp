@@ -3,8 +3,12 @@
 #include "common/ChangeHistory.h"
 #include "common/RuntimeError.h"
 #include "common/Text.h"
+#include "tests/support/TempDir.h"
+
+#include <gtest/gtest.h>
 
 #include <chrono>
+#include <set>
 
 namespace corvane::test::HistoryAppender {
 
@@ -24,6 +28,18 @@ int run(const std::string& file, int appender, int count) {
         }
     }
     return failed;
+}
+
+void expectEveryRecordOnce(const std::string& file, int appenders, int count) {
+    const ChangeHistory::Content content = ChangeHistory::parse(readBytes(file));
+    EXPECT_EQ(content.badLines, 0);
+    ASSERT_EQ(content.records.size(), static_cast<size_t>(appenders * count));
+    std::set<std::pair<int, std::string>> seen;
+    for (const HistoryRecord& record : content.records) {
+        EXPECT_EQ(record, recordOf(record.field, std::stoi(record.after)));
+        seen.emplace(record.field, record.after);
+    }
+    EXPECT_EQ(seen.size(), content.records.size()) << "a record was written twice";
 }
 
 } // namespace corvane::test::HistoryAppender

@@ -19,4 +19,8 @@ HistoryRecord recordOf(int appender, int n);
 /// exit code is the number of appends that failed.
 int run(const std::string& file, int appender, int count);
 
+/// The check once every appender has ended: `file` holds each appender's `count` records exactly once,
+/// whole, and no bad line.
+void expectEveryRecordOnce(const std::string& file, int appenders, int count);
+
 } // namespace corvane::test::HistoryAppender
