@@ -78,6 +78,7 @@ void Form1::bindEvents() {
     mnuLocation.Click = [this] { mnuLocation_Click(); };
     mnuIntegrate.Click = [this] { mnuIntegrate_Click(); };
     mnuHistory.Click = [this] { mnuHistory_Click(); };
+    mnuRightsReport.Click = [this] { mnuRightsReport_Click(); };
     mnuOnline.Click = [this] { mnuOnline_Click(); };
     mnuManual.Click = [this] { mnuManual_Click(); };
     mnuAbout.Click = [this] { mnuAbout_Click(); };

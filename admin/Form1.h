@@ -125,6 +125,7 @@ public:
     forms::Menu mnuLocation{mnuOptions, {.name = "mnuLocation", .caption = "Settings &Locations"}};
     forms::Menu mnuIntegrate{mnuOptions, {.name = "mnuIntegrate", .caption = "&Integrate with ACT!"}};
     forms::Menu mnuHistory{mnuOptions, {.name = "mnuHistory", .caption = "Change &History..."}};
+    forms::Menu mnuRightsReport{mnuOptions, {.name = "mnuRightsReport", .caption = "&Rights Report..."}};
     forms::Menu mnuHelp{*this, {.name = "mnuHelp", .caption = "&Help"}};
     forms::Menu mnuOnline{mnuHelp, {.name = "mnuOnline", .caption = "Online &Help"}};
     forms::Menu mnuManual{mnuHelp, {.name = "mnuManual", .caption = "Owners &Manual"}};
@@ -162,6 +163,7 @@ private:
     void mnuLocation_Click();
     void mnuIntegrate_Click();
     void mnuHistory_Click();
+    void mnuRightsReport_Click();
     void mnuOnline_Click();
     void mnuManual_Click();
     void mnuAbout_Click();

@@ -6,6 +6,7 @@
 #include "admin/frmHistory.h"
 #include "admin/frmIntegrate.h"
 #include "admin/frmLocations.h"
+#include "admin/frmRightsReport.h"
 #include "common/Paths.h"
 
 namespace corvane::admin {
@@ -29,6 +30,14 @@ void Form1::mnuHistory_Click() {
     errors_.guard("Form1: Sub mnuHistory_Click", [&](Statement& at) {
         at(10);
         frmHistory dialog(runtime(), errors_, {host_.fields, host_.users}, sUsersPath, sGenericName);
+        dialog.Show(true);
+    });
+}
+
+void Form1::mnuRightsReport_Click() {
+    errors_.guard("Form1: Sub mnuRightsReport_Click", [&](Statement& at) {
+        at(10);
+        frmRightsReport dialog(runtime(), errors_, host_, sUsersPath, sGenericName);
         dialog.Show(true);
     });
 }

@@ -1,6 +1,7 @@
 #include "admin/HistoryTable.h"
 
 #include "admin/LocalTimeText.h"
+#include "common/Csv.h"
 #include "common/Text.h"
 
 #include <algorithm>
@@ -11,17 +12,6 @@ namespace {
 template <class Key> std::string nameOr(const std::map<Key, std::string>& names, const Key& key, std::string other) {
     const auto found = names.find(key);
     return found == names.end() ? std::move(other) : found->second;
-}
-
-void appendCsvField(std::string& csv, const std::string& value) {
-    csv += '"';
-    for (const char c : value) {
-        csv += c;
-        if (c == '"') {
-            csv += '"';
-        }
-    }
-    csv += '"';
 }
 
 } // namespace
@@ -56,14 +46,12 @@ std::vector<const HistoryRow*> HistoryTable::matching(std::optional<int16_t> fie
 }
 
 std::string HistoryTable::csvOf(const std::vector<const HistoryRow*>& rows) {
-    std::string csv = "\"Time\",\"User\",\"Field\",\"Before\",\"After\"\r\n";
+    std::string csv = "\"Time\",\"User\",\"Field\",\"Before\",\"After\"";
+    csv += kCsvRecordEnd;
     for (const HistoryRow* row : rows) {
-        for (const std::string* value : {&row->time, &row->user, &row->field, &row->before, &row->after}) {
-            appendCsvField(csv, *value);
-            csv += ',';
-        }
-        csv.back() = '\r';
-        csv += '\n';
+        csv += csvField(row->time) + "," + csvField(row->user) + "," + csvField(row->field) + "," +
+               csvField(row->before) + "," + csvField(row->after);
+        csv += kCsvRecordEnd;
     }
     return csv;
 }

@@ -4,7 +4,7 @@
 #include "common/act/Act.h"
 #include "forms/App.h"
 
-#include <ostream>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,6 +20,9 @@ inline constexpr int kReportWritten = 0;
 inline constexpr int kReportFailed = 1;
 inline constexpr int kUsageError = 2;
 
+/// Where the command writes its reasons: a program's standard error.
+using TextOut = std::function<void(std::string_view text)>;
+
 /// The administration tool's one command line: `--rights-report <file.csv>` writes every ACT!
 /// user's level for every protected field as CSV (see `rightsReportCsv`) without showing a window.
 /// `arguments` are the program's arguments after its name, the option first. ACT! is reached through `factory` and
@@ -29,6 +32,6 @@ inline constexpr int kUsageError = 2;
 /// more arguments give `kUsageError`. A missing users file fails too: it sets nobody's
 /// rights (until it exists the trigger lets everybody change every field).
 int runRightsReportCommand(const std::vector<std::string>& arguments, act::ActFactory& factory, SettingsStore& settings,
-                           forms::App& app, std::ostream& err);
+                           forms::App& app, const TextOut& err);
 
 } // namespace corvane::admin

@@ -51,4 +51,8 @@ RightsLevel rightsLevel(std::string_view userId, const RightsLists& lists) {
     return RightsLevel::None;
 }
 
+bool mayChange(RightsLevel level, std::string_view value) {
+    return level == RightsLevel::Full || (level == RightsLevel::Initialize && value.empty());
+}
+
 } // namespace corvane

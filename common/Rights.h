@@ -54,4 +54,8 @@ bool isListed(std::string_view userId, std::string_view list);
 /// `init`, else None.
 RightsLevel rightsLevel(std::string_view userId, const RightsLists& lists);
 
+/// Whether a user of `level` may change a field that holds `value`: Full always, Initialize only
+/// while the field is empty, None never.
+bool mayChange(RightsLevel level, std::string_view value);
+
 } // namespace corvane

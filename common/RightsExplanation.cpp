@@ -50,7 +50,8 @@ std::string_view levelName(RightsLevel level) {
     return "None";
 }
 
-RightsExplanation explainRights(std::string_view userId, const FieldRights& rights) {
+RightsExplanation explainRights(std::string_view userId, const FieldRights& rights,
+                                std::optional<std::string_view> currentValue) {
     const RightsLevel level = rightsLevel(userId, rights.lists);
     std::string reason = std::string(levelName(level)) + ": ";
     switch (level) {
@@ -58,8 +59,14 @@ RightsExplanation explainRights(std::string_view userId, const FieldRights& righ
         reason += membership(userId, rights.lists.full, rights.ownLists, "Full");
         break;
     case RightsLevel::Initialize:
-        reason += membership(userId, rights.lists.init, rights.ownLists, "Initialize") +
-                  "; the user may change the field only while it is empty";
+        reason += membership(userId, rights.lists.init, rights.ownLists, "Initialize");
+        if (!currentValue) {
+            reason += "; the user may change the field only while it is empty";
+        } else if (mayChange(level, *currentValue)) {
+            reason += "; on the current contact the field is empty, so the user may fill it in now";
+        } else {
+            reason += "; on the current contact the field is not empty, so the user may not change it now";
+        }
         break;
     case RightsLevel::None:
         if (text::trimBlanks(userId).empty()) {

@@ -2,6 +2,7 @@
 
 #include "common/Rights.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -19,7 +20,10 @@ std::string_view levelName(RightsLevel level);
 /// Explains the trigger's decision for one user under a field's lists. The level is the one
 /// `rightsLevel` gives; the reason names the list that decided it and whether the lists are the
 /// field's own. As the decision is a substring search, an ID can be found inside a longer run of IDs
-/// without being one of them; the reason then says "found within" instead of "listed in".
-RightsExplanation explainRights(std::string_view userId, const FieldRights& rights);
+/// without being one of them; the reason then says "found within" instead of "listed in". For an
+/// Initialize user, the field's value on the current contact, when known, says whether the user may
+/// change it now.
+RightsExplanation explainRights(std::string_view userId, const FieldRights& rights,
+                                std::optional<std::string_view> currentValue = std::nullopt);
 
 } // namespace corvane

@@ -32,4 +32,8 @@ RightsReport::RightsReport(std::vector<ReportUser> users, std::vector<ReportFiel
     }
 }
 
+std::string RightsReport::heading(size_t field) const {
+    return hasOwnLists(field) ? fields_[field].label + " (own lists)" : fields_[field].label;
+}
+
 } // namespace corvane

@@ -39,6 +39,8 @@ public:
     bool hasOwnLists(size_t field) const { return fieldRights_[field].ownLists; }
     /// The lists that decide the field's column.
     const FieldRights& rightsOf(size_t field) const { return fieldRights_[field]; }
+    /// The field's column heading: its label, with " (own lists)" after it when it has its own lists.
+    std::string heading(size_t field) const;
     RightsLevel level(size_t user, size_t field) const { return levels_[user * listPairs_ + listPairOf_[field]]; }
 
 private:

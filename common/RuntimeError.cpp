@@ -46,6 +46,10 @@ std::string_view vbErrorDescription(int number) {
         return "ActiveX component can't create object";
     case vberr::ObjectDoesNotSupportMember:
         return "Object doesn't support this property or method";
+    case vberr::PrinterError:
+        return "Printer error";
+    case vberr::NoPrinter:
+        return "Problem getting printer information from the system. Make sure the printer is set up correctly.";
     case vberr::AutomationError:
         return "Automation error";
     default:

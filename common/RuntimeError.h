@@ -30,6 +30,8 @@ inline constexpr int InvalidPropertyValue = 380;
 inline constexpr int CantCreateObject = 429;
 inline constexpr int ObjectDoesNotSupportMember = 438;
 inline constexpr int AutomationError = 440;
+inline constexpr int PrinterError = 482;
+inline constexpr int NoPrinter = 484;
 } // namespace vberr
 
 /// VB's own description for one of the numbers above ("Application-defined or object-defined

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "forms/PrintService.h"
+
+#include <functional>
 #include <string>
 #include <utility>
 
@@ -10,7 +13,7 @@ class Form;
 /// VB's error when the user cancels a common dialog whose `CancelError` is set.
 inline constexpr int kCancelSelected = 32755;
 
-/// The common dialog control, as an open-file or save-file dialog owned by its form.
+/// The common dialog control, as an open-file, save-file or print dialog owned by its form.
 class CommonDialog {
 public:
     CommonDialog(Form& owner, std::string name);
@@ -27,6 +30,9 @@ public:
     void setFileName(std::string fileName) { fileName_ = std::move(fileName); }
     const std::string& Filter() const { return filter_; }
     void setFilter(std::string filter) { filter_ = std::move(filter); }
+    /// The orientation the print dialog starts with.
+    PrinterOrientation Orientation() const { return orientation_; }
+    void setOrientation(PrinterOrientation orientation) { orientation_ = orientation; }
 
     /// Shows the open-file dialog. A cancel leaves `FileName` as it was and, with `CancelError`, fails
     /// with error 32755 "Cancel was selected.".
@@ -34,6 +40,9 @@ public:
     /// Shows the save-file dialog, which asks before it hands back an existing file; a cancel as in
     /// `ShowOpen`.
     void ShowSave();
+    /// Shows the print dialog; when the user prints, `paint` draws the document named `documentName`
+    /// on the printer's pages. A cancel prints nothing and, with `CancelError`, fails as in `ShowOpen`.
+    void ShowPrinter(const std::string& documentName, const std::function<void(PrintCanvas&)>& paint);
 
 private:
     template <class Show> void show(Show&& dialog);
@@ -44,6 +53,7 @@ private:
     std::string initDir_;
     std::string fileName_;
     std::string filter_;
+    PrinterOrientation orientation_ = PrinterOrientation::Portrait;
 };
 
 } // namespace corvane::forms

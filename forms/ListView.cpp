@@ -17,12 +17,19 @@ constexpr int kElementNotFound = 35601;
 
 ListView::ListView(Container& parent, ControlProps props, Options options)
     : Control(parent, std::move(props)), options_(std::move(options)), items_(*this) {
-    int32_t left = 0;
-    int index = 1;
     for (const ColumnProps& column : options_.columns) {
-        columns_.emplace_back(column, index++, left);
-        left += column.width;
+        appendColumn(column);
     }
+}
+
+void ListView::appendColumn(ColumnProps props) {
+    const int32_t left = columns_.empty() ? 0 : columns_.back().Left() + columns_.back().Width();
+    columns_.emplace_back(std::move(props), ColumnCount() + 1, left);
+}
+
+void ListView::AddColumn(ColumnProps props) {
+    appendColumn(std::move(props));
+    changed();
 }
 
 const ColumnHeader& ListView::ColumnHeaders(int index) const {

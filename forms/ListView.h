@@ -43,6 +43,9 @@ public:
     /// The column with that key; VB's error 35601 "Element not found" when none has it.
     const ColumnHeader& ColumnHeaders(std::string_view key) const;
 
+    /// Adds a column after the last (VB's `ColumnHeaders.Add`).
+    void AddColumn(ColumnProps props);
+
     forms::ListItems& ListItems() { return items_; }
     /// The item at a position from 1.
     ListItem& ListItems(int index) { return items_.Item(index); }
@@ -82,6 +85,8 @@ public:
     void itemChanged() { changed(); }
 
 private:
+    void appendColumn(ColumnProps props);
+
     Options options_;
     int32_t scrollOffset_ = 0;
     std::vector<ColumnHeader> columns_;

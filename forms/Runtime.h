@@ -40,6 +40,7 @@ public:
     FileDialogService& fileDialog() { return services_.fileDialog; }
     SaveFileDialogService& saveFileDialog() { return services_.saveFileDialog; }
     FolderBrowserService& folderBrowser() { return services_.folderBrowser; }
+    PrintService& printer() { return services_.printer; }
     forms::Clock& clock() { return services_.clock; }
     MsgBoxService& msgBoxService() { return services_.msgBox; }
 

@@ -6,6 +6,7 @@
 #include "forms/FolderBrowserService.h"
 #include "forms/KeySender.h"
 #include "forms/MsgBoxService.h"
+#include "forms/PrintService.h"
 #include "forms/SaveFileDialogService.h"
 #include "forms/Screen.h"
 #include "forms/ShellService.h"
@@ -23,6 +24,7 @@ struct Services {
     KeySender& keys;
     forms::Clock& clock;
     SaveFileDialogService& saveFileDialog;
+    PrintService& printer;
 };
 
 } // namespace corvane::forms

@@ -199,8 +199,7 @@ bool frmMain::layOverField(forms::Hwnd field) {
 }
 
 bool frmMain::refuses() const {
-    const auto level = static_cast<RightsLevel>(iRights);
-    return level == RightsLevel::None || (level == RightsLevel::Initialize && !sStartValue.empty());
+    return !mayChange(static_cast<RightsLevel>(iRights), sStartValue);
 }
 
 int16_t frmMain::IsUserAuthorized(const std::string& userId) {

@@ -5,14 +5,15 @@
 namespace corvane::forms::headless {
 
 HeadlessSession::HeadlessSession(AppFacts facts)
-    : app(std::move(facts)),
-      runtime(backend, Services{msgBox, shell, fileDialog, folderBrowser, screen, app, keys, clock, saveFileDialog}) {}
+    : app(std::move(facts)), runtime(backend, Services{msgBox, shell, fileDialog, folderBrowser, screen, app, keys,
+                                                       clock, saveFileDialog, printer}) {}
 
 HeadlessSession::~HeadlessSession() {
     msgBox.verifyDone();
     fileDialog.verifyDone();
     folderBrowser.verifyDone();
     saveFileDialog.verifyDone();
+    printer.verifyDone();
     backend.verifyDone();
 }
 

@@ -13,6 +13,7 @@
 #include "forms/headless/ScriptedFileDialog.h"
 #include "forms/headless/ScriptedFolderBrowser.h"
 #include "forms/headless/ScriptedMsgBox.h"
+#include "forms/headless/ScriptedPrinter.h"
 #include "forms/headless/ScriptedSaveFileDialog.h"
 #include "forms/headless/ScriptedUser.h"
 
@@ -50,6 +51,7 @@ public:
     RecordingKeySender keys;
     ManualClock clock;
     ScriptedSaveFileDialog saveFileDialog{failures};
+    ScriptedPrinter printer{failures};
     HeadlessBackend backend{failures};
     Runtime runtime;
     SimulatedWindowSystem windows{runtime};

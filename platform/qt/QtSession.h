@@ -12,6 +12,7 @@
 #include "platform/qt/QtFolderBrowser.h"
 #include "platform/qt/QtKeySender.h"
 #include "platform/qt/QtMsgBox.h"
+#include "platform/qt/QtPrintService.h"
 #include "platform/qt/QtSaveFileDialog.h"
 #include "platform/qt/QtScreen.h"
 #include "platform/qt/QtShell.h"
@@ -56,6 +57,7 @@ public:
     QtKeySender keys;
     SystemClock clock;
     QtSaveFileDialog saveFileDialog;
+    QtPrintService printer;
     QtBackend backend;
     Runtime runtime;
     SimulatedWindowSystem windows{runtime};

@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -85,6 +86,25 @@ protected:
     void chooseLevel(forms::ListView& list, int row, int level) {
         clickRights(list, row);
         session.user.pick(form().cboFloating, level);
+    }
+    /// The entries of a combo box, top to bottom.
+    static std::vector<std::string> entries(const forms::ComboBox& box) {
+        std::vector<std::string> texts;
+        for (int32_t i = 0; i < box.ListCount(); ++i) {
+            texts.push_back(box.List(i));
+        }
+        return texts;
+    }
+    /// Opens the modal dialog `formName` from a menu of the tool, lets `script` play the user in it,
+    /// then closes it with Escape.
+    template <class Dialog>
+    void openDialog(forms::Menu& menu, const std::string& formName, std::function<void(Dialog&)> script) {
+        session.onModal(formName, [this, script](forms::Form& dialog) {
+            auto& shown = static_cast<Dialog&>(dialog);
+            script(shown);
+            session.user.pressEscape(shown);
+        });
+        session.user.click(menu);
     }
     const forms::MsgBoxRequest& lastBox() const { return session.msgBox.shown().back(); }
     static std::string report(int error, std::string_view label, int line) {

@@ -2,8 +2,6 @@
 
 #include "tests/admin/AdminFixture.h"
 
-#include <sstream>
-
 namespace corvane::admin::test {
 namespace {
 
@@ -12,24 +10,25 @@ namespace {
 class RightsReportCommand : public AdminFixture {
 protected:
     int run(const std::vector<std::string>& arguments) {
-        return runRightsReportCommand(arguments, factory, settings, session.app, err);
+        return runRightsReportCommand(arguments, factory, settings, session.app,
+                                      [this](std::string_view text) { err += text; });
     }
     int run() { return run({"--rights-report", csv}); }
     std::string csvText() const { return corvane::test::readBytes(csv); }
 
     const std::string csv = joinPath(dir.path().string(), "report.csv");
-    std::ostringstream err;
+    std::string err;
 };
 
 TEST_F(RightsReportCommand, WritesTheTriggersLevelsWithoutShowingAnything) {
     writeUsers("GlobalF=AA\r\nGlobalI=cc\r\n12I=bbAA\r\n");
 
-    EXPECT_EQ(run(), kReportWritten) << err.str();
+    EXPECT_EQ(run(), kReportWritten) << err;
     EXPECT_EQ(csvText(), "\"User\",\"Unique ID\",\"Zip\",\"City\",\"Area (own lists)\"\r\n"
                          "\"Dana\",\"AA\",\"Full\",\"Full\",\"Initialize\"\r\n"
                          "\"Sam\",\"bb\",\"None\",\"None\",\"Initialize\"\r\n"
                          "\"Alex\",\"cc\",\"Initialize\",\"Initialize\",\"None\"\r\n");
-    EXPECT_EQ(err.str(), "");
+    EXPECT_EQ(err, "");
     EXPECT_TRUE(session.msgBox.shown().empty());
 }
 
@@ -38,7 +37,7 @@ TEST_F(RightsReportCommand, IsForAdministratorsOnly) {
     engine.state().setLoggedInUser(2);
 
     EXPECT_EQ(run(), kReportFailed);
-    EXPECT_EQ(err.str(), "Sorry! This program may only be run by an administrator of the database!\n");
+    EXPECT_EQ(err, "Sorry! This program may only be run by an administrator of the database!\n");
     EXPECT_FALSE(std::filesystem::exists(csv));
 }
 
@@ -47,7 +46,7 @@ TEST_F(RightsReportCommand, AFailingActCallIsReportedAndWritesNothing) {
     injector.failWith("Users.UniqueID", vberr::AutomationError);
 
     EXPECT_EQ(run(), kReportFailed);
-    EXPECT_NE(err.str().find("in RightsReport: Function ACT_Users - Line # 20\n"), std::string::npos) << err.str();
+    EXPECT_NE(err.find("in RightsReport: Function ACT_Users - Line # 20\n"), std::string::npos) << err;
     EXPECT_FALSE(std::filesystem::exists(csv));
     EXPECT_TRUE(session.msgBox.shown().empty());
 }

@@ -12,7 +12,6 @@ namespace corvane::admin::test {
 namespace {
 
 using Rows = std::vector<std::vector<std::string>>;
-using Names = std::vector<std::string>;
 using namespace std::chrono;
 
 const sys_seconds kMorning = sys_days{2026y / December / 7} + 8h;
@@ -33,12 +32,7 @@ protected:
     }
     /// Opens the dialog from the Options menu, lets `script` play the user in it, then closes it.
     void openDialog(std::function<void(frmHistory&)> script) {
-        session.onModal("frmHistory", [this, script](forms::Form& dialog) {
-            auto& history = static_cast<frmHistory&>(dialog);
-            script(history);
-            session.user.pressEscape(history);
-        });
-        session.user.click(form().mnuHistory);
+        AdminFixture::openDialog(form().mnuHistory, "frmHistory", std::move(script));
     }
     static Rows rows(forms::ListView& list) {
         Rows shown;
@@ -46,13 +40,6 @@ protected:
             shown.push_back({item->Text(), item->SubItems(1), item->SubItems(2), item->SubItems(3), item->SubItems(4)});
         }
         return shown;
-    }
-    static Names entries(const forms::ComboBox& box) {
-        Names texts;
-        for (int32_t i = 0; i < box.ListCount(); ++i) {
-            texts.push_back(box.List(i));
-        }
-        return texts;
     }
     static std::string at(int minute) { return LocalTimeText{}(kMorning + minutes(minute)); }
 };
@@ -80,8 +67,8 @@ TEST_F(FrmHistory, FiltersByFieldAndByUser) {
                   change(3, "AA", 7, "3", "4")});
     start();
     openDialog([&](frmHistory& dialog) {
-        EXPECT_EQ(entries(dialog.cboField), (Names{"(All fields)", "City", "Zip"}));
-        EXPECT_EQ(entries(dialog.cboUser), (Names{"(All users)", "Dana", "Sam"}));
+        EXPECT_EQ(entries(dialog.cboField), (std::vector<std::string>{"(All fields)", "City", "Zip"}));
+        EXPECT_EQ(entries(dialog.cboUser), (std::vector<std::string>{"(All users)", "Dana", "Sam"}));
         session.user.pick(dialog.cboField, 1);
         EXPECT_EQ(rows(dialog.lvwHistory), (Rows{{at(3), "Dana", "City", "3", "4"}, {at(2), "Sam", "City", "", "3"}}));
         session.user.pick(dialog.cboUser, 2);

@@ -25,6 +25,20 @@ TEST(RightsExplanation, NamesTheGlobalListThatDecided) {
               "None: the field has no lists of its own and the user is in neither global list");
 }
 
+TEST(RightsExplanation, TheCurrentContactsValueSaysWhetherAnInitializeUserMayChangeItNow) {
+    const FieldRights rights =
+        fieldRights(ProfileDocument("[Sales]\r\nGlobalF=AAAA\r\nGlobalI=CCCC\r\n"), "Sales", "12");
+    EXPECT_EQ(explainRights("CCCC", rights, "Boston").reason,
+              "Initialize: listed in the global Initialize list; on the current contact the field is not empty, so "
+              "the user may not change it now");
+    EXPECT_EQ(explainRights("CCCC", rights, "").reason,
+              "Initialize: listed in the global Initialize list; on the current contact the field is empty, so the "
+              "user may fill it in now");
+    // A blank is a value, as the trigger sees it.
+    EXPECT_NE(explainRights("CCCC", rights, " ").reason.find("is not empty"), std::string::npos);
+    EXPECT_EQ(explainRights("AAAA", rights, "Boston").reason, "Full: listed in the global Full list");
+}
+
 TEST(RightsExplanation, OwnListsReplaceTheGlobalOnesAndSaySo) {
     const std::string file = "[Sales]\r\nGlobalF=AAAABBBB\r\n12F=AAAA\r\n12I=CCCC\r\n";
     EXPECT_EQ(explain(file, "12", "AAAA").reason, "Full: listed in the field's own Full list");

@@ -1,5 +1,6 @@
 #include "common/RightsReport.h"
 
+#include "common/Csv.h"
 #include "common/RightsReportCsv.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,5 @@
 #include "admin/AdminProgram.h"
+#include "admin/frmRightsReport.h"
 #include "common/ChangeHistory.h"
 #include "common/ErrorReport.h"
 #include "common/MemorySettingsStore.h"
@@ -21,6 +22,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <functional>
 
 namespace corvane::forms::qt::test {
 namespace {
@@ -61,10 +63,16 @@ QAction* menuEntry(FormWindow& window, const QString& caption) {
     return nullptr;
 }
 
-/// Shows a modal dialog from a menu entry, saves its picture and closes it with its close box.
-Names showDialog(FormWindow& main, const QString& entry, const std::string& formName) {
+/// Shows a modal dialog from a menu entry, lets `prepare` play the user in it, saves its picture and
+/// closes it with its close box.
+Names showDialog(FormWindow& main, const QString& entry, const std::string& formName,
+                 const std::function<void(Form&)>& prepare = {}) {
     Names clipped{"never shown"};
     onModal(formName, [&](FormWindow& dialog) {
+        if (prepare) {
+            prepare(dialog.form());
+            settle();
+        }
         clipped = clippedControls(dialog);
         saveWindow(dialog, formName);
         dialog.close();
@@ -84,6 +92,13 @@ void writeHistory(const std::string& path) {
     ChangeHistory::append(path, {morning, "K7Q2M9X1", 21, "North", "North-East"});
     ChangeHistory::append(path, {morning + 12min, "P3R8T4V6", 40, "", "Wholesale"});
     ChangeHistory::append(path, {morning + 47min, "K7Q2M9X1", 31, "5000", "7500"});
+}
+
+/// The rights report explaining why Sam may not change a filled-in field.
+void checkSamInRegion(Form& shown) {
+    auto& report = dynamic_cast<admin::frmRightsReport&>(shown);
+    report.cboCheckUser.setListIndex(1);
+    report.cboCheckField.setListIndex(1);
 }
 
 TEST(ProgramScreenshots, AdministrationToolAndItsDialogs) {
@@ -115,6 +130,7 @@ TEST(ProgramScreenshots, AdministrationToolAndItsDialogs) {
     EXPECT_EQ(showDialog(window, "Settings &Locations", "frmLocations"), Names{});
     EXPECT_EQ(showDialog(window, "&Integrate with ACT!", "frmIntegrate"), Names{});
     EXPECT_EQ(showDialog(window, "Change &History...", "frmHistory"), Names{});
+    EXPECT_EQ(showDialog(window, "&Rights Report...", "frmRightsReport", checkSamInRegion), Names{});
     EXPECT_EQ(showDialog(window, "&About", "frmAbout"), Names{});
 
     demo.session.msgBox.onShown([](QMessageBox& box) {

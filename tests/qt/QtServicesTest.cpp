@@ -4,6 +4,7 @@
 
 #include <QDesktopServices>
 #include <QDialogButtonBox>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -150,6 +151,69 @@ TEST(QtSaveFileDialog, SavesUnderANewNameAsksBeforeReplacingAndCancels) {
 
     test.session.saveFileDialog.onShown([](QFileDialog& dialog) { dialog.reject(); });
     EXPECT_EQ(test.session.saveFileDialog.showSave({.initDir = folder.path().string()}), std::nullopt);
+}
+
+/// The print dialog answered by printing to a PDF file, as a user without a printer does.
+void printToFile(QPrintDialog& dialog, const std::string& path) {
+    auto* file = dialog.findChild<QLineEdit*>(QStringLiteral("filename"));
+    ASSERT_NE(file, nullptr) << "the print dialog offers no file to print to";
+    file->setText(QString::fromStdString(path));
+    dialog.accept();
+}
+
+TEST(QtPrintService, PrintsEveryPageInTheAskedOrientationAndCancels) {
+    corvane::test::TempDir folder;
+    const std::string pdf = folder.file("report.pdf");
+    QtTestSession test;
+    test.session.printer.onShown([&](QPrintDialog& dialog) { printToFile(dialog, pdf); });
+    int32_t width = 0;
+    int32_t height = 0;
+    int32_t normal = 0;
+    int32_t bold = 0;
+    const bool printed = test.session.printer.print(
+        {.documentName = "Rights Report", .orientation = PrinterOrientation::Landscape}, [&](PrintCanvas& canvas) {
+            width = canvas.pageWidth();
+            height = canvas.pageHeight();
+            normal = canvas.textWidth("Initialize");
+            canvas.setBold(true);
+            bold = canvas.textWidth("Initialize");
+            canvas.drawText(0, 0, "Rights Report: Sales");
+            canvas.newPage();
+            canvas.drawLine(0, canvas.lineHeight(), width, canvas.lineHeight());
+        });
+    EXPECT_TRUE(printed);
+    EXPECT_GT(width, height) << "landscape";
+    EXPECT_GT(bold, normal);
+    // Nine points at the printer's resolution: an eighth of an inch or so.
+    EXPECT_GT(normal, width / 100);
+    const std::string bytes = corvane::test::readBytes(pdf);
+    EXPECT_EQ(bytes.substr(0, 5), "%PDF-");
+    size_t pages = 0;
+    for (size_t at = bytes.find("/Type /Page\n"); at != std::string::npos; at = bytes.find("/Type /Page\n", at + 1)) {
+        ++pages;
+    }
+    EXPECT_EQ(pages, 2U);
+
+    std::filesystem::remove(pdf);
+    test.session.printer.onShown([](QPrintDialog& dialog) { dialog.reject(); });
+    bool painted = false;
+    EXPECT_FALSE(test.session.printer.print({}, [&](PrintCanvas&) { painted = true; }));
+    EXPECT_FALSE(painted);
+    EXPECT_FALSE(std::filesystem::exists(pdf));
+}
+
+TEST(QtPrintService, AJobWhosePaintFailsIsAbandoned) {
+    corvane::test::TempDir folder;
+    const std::string pdf = folder.file("report.pdf");
+    QtTestSession test;
+    test.session.printer.onShown([&](QPrintDialog& dialog) { printToFile(dialog, pdf); });
+    EXPECT_THROW(test.session.printer.print({},
+                                            [](PrintCanvas& canvas) {
+                                                canvas.drawText(0, 0, "half a report");
+                                                throw RuntimeError(vberr::OutOfMemory);
+                                            }),
+                 RuntimeError);
+    EXPECT_FALSE(std::filesystem::exists(pdf)) << "an abandoned job leaves no document";
 }
 
 TEST(QtFolderBrowser, OffersOnlyFoldersAndReturnsTheChosenOne) {

@@ -1,5 +1,6 @@
 #include "admin/AdminProgram.h"
 #include "admin/frmAbout.h"
+#include "admin/frmRightsReport.h"
 #include "common/ChangeHistory.h"
 #include "common/ErrorReport.h"
 #include "platform/win32/ui/WindowText.h"
@@ -16,7 +17,9 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace corvane::forms::win32::test {
@@ -77,13 +80,18 @@ bool pickMenuEntry(HWND window, const std::string& caption) {
     return false;
 }
 
-/// Shows a dialog from a menu entry, inspects it and closes it with its close box.
-ShownForm showDialog(ProgramOnWin32& demo, HWND main, const std::string& entry, const std::string& formName) {
+/// Shows a dialog from a menu entry, lets `prepare` play the user in it, inspects it and closes it
+/// with its close box.
+ShownForm showDialog(ProgramOnWin32& demo, HWND main, const std::string& entry, const std::string& formName,
+                     const std::function<void(Form&)>& prepare = {}) {
     Win32Backend& backend = demo.session.backend;
     ShownForm found;
     Cue shown(
         whenActive(backend, formName),
         [&] {
+            if (prepare) {
+                prepare(*activeForm(backend));
+            }
             found = inspectActive(backend, formName);
             closeActiveWindow();
         },
@@ -171,10 +179,19 @@ TEST(ProgramWindows, AdministrationToolAndItsDialogs) {
     EXPECT_EQ(WindowLayout::clipped(backend, form), Names{});
     EXPECT_FALSE(saveWindow(window, "Form1_expanded").blank());
 
-    for (const auto& [entry, formName] :
-         {std::pair{"Settings &Locations", "frmLocations"}, std::pair{"&Integrate with ACT!", "frmIntegrate"},
-          std::pair{"Change &History...", "frmHistory"}, std::pair{"&About", "frmAbout"}}) {
-        const ShownForm dialog = showDialog(demo, window, entry, formName);
+    // The rights report explains why Sam may not change the filled-in "Sales Region" of contact 1.
+    const auto checkSamInRegion = [](Form& shown) {
+        auto& report = dynamic_cast<admin::frmRightsReport&>(shown);
+        report.cboCheckUser.setListIndex(1);
+        report.cboCheckField.setListIndex(1);
+    };
+    for (const auto& [entry, formName, prepare] :
+         {std::tuple{"Settings &Locations", "frmLocations", std::function<void(Form&)>()},
+          std::tuple{"&Integrate with ACT!", "frmIntegrate", std::function<void(Form&)>()},
+          std::tuple{"Change &History...", "frmHistory", std::function<void(Form&)>()},
+          std::tuple{"&Rights Report...", "frmRightsReport", std::function<void(Form&)>(checkSamInRegion)},
+          std::tuple{"&About", "frmAbout", std::function<void(Form&)>()}}) {
+        const ShownForm dialog = showDialog(demo, window, entry, formName, prepare);
         EXPECT_TRUE(dialog.shown) << formName;
         EXPECT_EQ(dialog.misplaced, Names{}) << formName;
         EXPECT_EQ(dialog.clipped, Names{}) << formName;

@@ -28,23 +28,6 @@ private:
     HDC dc_;
 };
 
-/// A memory device context with a bitmap selected into it; the old bitmap goes back before both go.
-class MemoryDc {
-public:
-    MemoryDc(HDC like, HBITMAP bitmap) : dc_(CreateCompatibleDC(like)), before_(SelectObject(dc_, bitmap)) {}
-    ~MemoryDc() {
-        SelectObject(dc_, before_);
-        DeleteDC(dc_);
-    }
-    MemoryDc(const MemoryDc&) = delete;
-    MemoryDc& operator=(const MemoryDc&) = delete;
-    HDC get() const { return dc_; }
-
-private:
-    HDC dc_;
-    HGDIOBJ before_;
-};
-
 /// COM on this thread for the encoder's time (a test may hold it already).
 class ComScope {
 public:
@@ -87,22 +70,26 @@ std::vector<BYTE> bgrRows(const ScreenImage& image) {
 }
 } // namespace
 
+GdiObject<HBITMAP> imageBitmap(HDC like, int width, int height, void*& bits) {
+    BITMAPINFO format{};
+    format.bmiHeader.biSize = sizeof format.bmiHeader;
+    format.bmiHeader.biWidth = width;
+    format.bmiHeader.biHeight = -height; // top row first
+    format.bmiHeader.biPlanes = 1;
+    format.bmiHeader.biBitCount = 32;
+    format.bmiHeader.biCompression = BI_RGB;
+    return GdiObject<HBITMAP>(CreateDIBSection(like, &format, DIB_RGB_COLORS, &bits, nullptr, 0));
+}
+
 bool ScreenImage::blank() const {
     return std::all_of(pixels.begin(), pixels.end(), [&](uint32_t pixel) { return pixel == pixels.front(); });
 }
 
 ScreenImage captureScreen(const RECT& area) {
     ScreenImage image{area.right - area.left, area.bottom - area.top, {}};
-    BITMAPINFO format{};
-    format.bmiHeader.biSize = sizeof format.bmiHeader;
-    format.bmiHeader.biWidth = image.width;
-    format.bmiHeader.biHeight = -image.height; // top row first
-    format.bmiHeader.biPlanes = 1;
-    format.bmiHeader.biBitCount = 32;
-    format.bmiHeader.biCompression = BI_RGB;
     const ScreenDc screen;
     void* bits = nullptr;
-    const GdiObject<HBITMAP> bitmap(CreateDIBSection(screen.get(), &format, DIB_RGB_COLORS, &bits, nullptr, 0));
+    const GdiObject<HBITMAP> bitmap = imageBitmap(screen.get(), image.width, image.height, bits);
     if (bitmap.get() == nullptr) {
         return {};
     }

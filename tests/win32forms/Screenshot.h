@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/win32/ui/Handles.h"
 #include "platform/win32/ui/WinApi.h"
 
 #include <cstdint>
@@ -16,6 +17,27 @@ struct ScreenImage {
 
     /// Every pixel has the same colour (or there are none): nothing was drawn there.
     bool blank() const;
+};
+
+/// A bitmap for device contexts like `like` whose pixels, at `bits`, are laid out as a `ScreenImage`'s;
+/// null when the system makes none.
+GdiObject<HBITMAP> imageBitmap(HDC like, int width, int height, void*& bits);
+
+/// A memory device context with a bitmap selected into it; the old bitmap goes back before both go.
+class MemoryDc {
+public:
+    MemoryDc(HDC like, HBITMAP bitmap) : dc_(CreateCompatibleDC(like)), before_(SelectObject(dc_, bitmap)) {}
+    ~MemoryDc() {
+        SelectObject(dc_, before_);
+        DeleteDC(dc_);
+    }
+    MemoryDc(const MemoryDc&) = delete;
+    MemoryDc& operator=(const MemoryDc&) = delete;
+    HDC get() const { return dc_; }
+
+private:
+    HDC dc_;
+    HGDIOBJ before_;
 };
 
 /// What the screen shows in `area` (screen pixels), copied from the screen itself: the windows there

@@ -8,7 +8,7 @@
 
 #include <QApplication>
 
-#include <iostream>
+#include <cstdio>
 
 int main(int argc, char** argv) {
     using namespace corvane;
@@ -24,8 +24,9 @@ int main(int argc, char** argv) {
                                   .revision = CORVANE_VERSION_PATCH},
                                  forms::qt::InstanceLock::userFolder(), {.shell = &shell});
     if (argc > 1 && argv[1] == admin::kRightsReportOption) {
-        return admin::runRightsReportCommand({argv + 1, argv + argc}, factory, session.settings, session.app,
-                                             std::cerr);
+        return admin::runRightsReportCommand(
+            {argv + 1, argv + argc}, factory, session.settings, session.app,
+            [](std::string_view text) { std::fwrite(text.data(), 1, text.size(), stderr); });
     }
     bool started = false;
     session.runtime.dispatch([&] {

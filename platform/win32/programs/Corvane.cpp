@@ -4,8 +4,8 @@
 #include "platform/win32/com/ComActFactory.h"
 #include "platform/win32/ui/Win32Session.h"
 
+#include <cstdio>
 #include <cstdlib>
-#include <iostream>
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLine*/, int /*show*/) {
     using namespace corvane;
@@ -18,8 +18,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
     // A GUI program has no console of its own: the reason goes to whatever stderr it was given, and
     // the exit code is what scripts test.
     if (__argc > 1 && __argv[1] == admin::kRightsReportOption) {
-        return admin::runRightsReportCommand({__argv + 1, __argv + __argc}, factory, session.settings, session.app,
-                                             std::cerr);
+        return admin::runRightsReportCommand(
+            {__argv + 1, __argv + __argc}, factory, session.settings, session.app,
+            [](std::string_view text) { std::fwrite(text.data(), 1, text.size(), stderr); });
     }
     bool started = false;
     session.runtime.dispatch([&] {

@@ -31,7 +31,7 @@ ListViewView::ListViewView(ListView& list, HWND parent, const ViewContext& conte
         extended |= LVS_EX_CHECKBOXES;
     }
     SendMessageA(window(), LVM_SETEXTENDEDLISTVIEWSTYLE, extended, static_cast<LPARAM>(extended));
-    addColumns();
+    syncColumns();
 }
 
 ListViewView::~ListViewView() {
@@ -59,20 +59,34 @@ LRESULT CALLBACK ListViewView::headerProc(HWND window, UINT msg, WPARAM wParam, 
     return result;
 }
 
-void ListViewView::addColumns() {
+void ListViewView::syncColumns() {
+    std::vector<std::pair<std::string, int>> wanted;
     for (int i = 1; i <= list_.ColumnCount(); ++i) {
         const ColumnHeader& column = list_.ColumnHeaders(i);
-        std::string text = column.Text();
+        wanted.emplace_back(column.Text(), scale().x(column.Width()));
+    }
+    if (wanted == shownColumns_) {
+        return;
+    }
+    // The first column cannot be deleted, so it is set in place; the others are inserted anew.
+    for (auto column = static_cast<int>(shownColumns_.size()) - 1; column >= 1; --column) {
+        SendMessageA(window(), LVM_DELETECOLUMN, static_cast<WPARAM>(column), 0);
+    }
+    for (size_t i = 0; i < wanted.size(); ++i) {
+        std::string text = wanted[i].first;
         LVCOLUMNA entry{};
         entry.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
         entry.pszText = text.data();
-        entry.cx = scale().x(column.Width());
-        entry.iSubItem = i - 1;
-        SendMessageA(window(), LVM_INSERTCOLUMNA, static_cast<WPARAM>(i - 1), reinterpret_cast<LPARAM>(&entry));
+        entry.cx = wanted[i].second;
+        entry.iSubItem = static_cast<int>(i);
+        const UINT message = i == 0 && !shownColumns_.empty() ? LVM_SETCOLUMNA : LVM_INSERTCOLUMNA;
+        SendMessageA(window(), message, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&entry));
     }
+    shownColumns_ = std::move(wanted);
 }
 
 void ListViewView::syncContent() {
+    syncColumns();
     syncRows();
     syncRowHeight();
 }

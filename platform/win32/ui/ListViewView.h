@@ -3,6 +3,10 @@
 #include "forms/ListView.h"
 #include "platform/win32/ui/ControlView.h"
 
+#include <string>
+#include <utility>
+#include <vector>
+
 namespace corvane::forms::win32 {
 
 /// A list view in report view with the model's geometry: a header of `ListView::kHeaderPixels` and
@@ -22,7 +26,7 @@ protected:
     std::optional<LRESULT> message(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    void addColumns();
+    void syncColumns();
     void syncRowHeight();
     void setRowImages(int pixels);
     void syncRows();
@@ -32,6 +36,8 @@ private:
     static LRESULT CALLBACK headerProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
 
     ListView& list_;
+    /// The columns the control shows: their texts and widths in pixels.
+    std::vector<std::pair<std::string, int>> shownColumns_;
     HIMAGELIST rowImages_ = nullptr; // owned
     int imagePixels_ = 0;
     HWND header_; // a child of the list's window

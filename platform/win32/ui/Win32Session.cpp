@@ -17,7 +17,9 @@ Win32Session::Win32Session(ProgramFacts facts, HINSTANCE instance)
       fileDialog([this](Hwnd form) { return backend.nativeOf(form); }),
       folderBrowser([this](Hwnd form) { return backend.nativeOf(form); }),
       saveFileDialog([this](Hwnd form) { return backend.nativeOf(form); }),
-      runtime(backend, Services{msgBox, shell, fileDialog, folderBrowser, screen, app, keys, clock, saveFileDialog}),
+      printer([this](Hwnd form) { return backend.nativeOf(form); }),
+      runtime(backend,
+              Services{msgBox, shell, fileDialog, folderBrowser, screen, app, keys, clock, saveFileDialog, printer}),
       pump(instance, runtime) {}
 
 } // namespace corvane::forms::win32

@@ -11,6 +11,7 @@
 #include "platform/win32/ui/Win32Dialogs.h"
 #include "platform/win32/ui/Win32KeySender.h"
 #include "platform/win32/ui/Win32MsgBox.h"
+#include "platform/win32/ui/Win32PrintService.h"
 #include "platform/win32/ui/Win32SaveFileDialog.h"
 #include "platform/win32/ui/Win32Screen.h"
 #include "platform/win32/ui/Win32WindowSystem.h"
@@ -45,6 +46,7 @@ public:
     Win32KeySender keys;
     TickClock clock;
     Win32SaveFileDialog saveFileDialog;
+    Win32PrintService printer;
     Runtime runtime;
     Win32WindowSystem windows{backend, runtime};
     MessagePump pump;
