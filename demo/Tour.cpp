@@ -1,6 +1,8 @@
 #include "demo/Tour.h"
 
 #include "admin/AdminProgram.h"
+#include "admin/frmHistory.h"
+#include "admin/frmRightsReport.h"
 #include "common/FileIo.h"
 #include "common/IniSettingsStore.h"
 #include "common/Paths.h"
@@ -19,9 +21,11 @@
 
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPrintDialog>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTimer>
@@ -37,6 +41,7 @@ using platform::linux_desktop::ActRegistration;
 namespace {
 
 constexpr int16_t kField = 15;
+constexpr int16_t kDana = 1;
 constexpr int16_t kSam = 2;
 constexpr int16_t kLee = 6;
 constexpr const char* kSamId = "P3R8T4V6";
@@ -141,7 +146,7 @@ Tour::Tour(const std::string& folder)
     : folder_(std::filesystem::absolute(folder).string()), log_(joinPath(folder_, "screenshots")),
       registration_(joinPath(folder_, "run")) {
     std::filesystem::remove_all(folder_);
-    for (const char* sub : {"screenshots", "run", "Settings", "config/Corvane"}) {
+    for (const char* sub : {"screenshots", "exports", "run", "Settings", "config/Corvane"}) {
         std::filesystem::create_directories(std::filesystem::path(folder_) / sub);
     }
     std::filesystem::permissions(joinPath(folder_, "run"), std::filesystem::perms::owner_all);
@@ -172,8 +177,10 @@ int Tour::run() {
     protectedFieldIsRefused();
     valueIsPickedFromTheDropDown();
     listEditorAddsAnItem();
-    std::printf("\n%s: %d failed check(s). Screenshots: %s\n", log_.allPassed() ? "Tour passed" : "Tour FAILED",
-                log_.failures(), joinPath(folder_, "screenshots").c_str());
+    administratorReviewsTheHistoryAndTheRights();
+    std::printf("\n%s: %d failed check(s). Screenshots: %s\nExports: %s\n",
+                log_.allPassed() ? "Tour passed" : "Tour FAILED", log_.failures(),
+                joinPath(folder_, "screenshots").c_str(), joinPath(folder_, "exports").c_str());
     return log_.allPassed() ? 0 : 1;
 }
 
@@ -294,6 +301,73 @@ void Tour::listEditorAddsAnItem() {
     log_.check(contains(readText(settingsFile("Sales15.dat")), "Partner\r\n"), "Sales15.dat now lists \"Partner\"");
     log_.check(waitFor([&] { return run.session.runtime.ended(); }), "closing the editor ended the trigger");
     log_.check(fieldValue() == "Partner", "ACT! holds \"Partner\"");
+}
+
+void Tour::administratorReviewsTheHistoryAndTheRights() {
+    log_.step("The administrator reads the change history and the rights report, and exports and prints them");
+    engine_->state().setLoggedInUser(kDana);
+    ProgramRun run("Corvane", joinPath(folder_, "run"), registration_, log_);
+    // The administrator saves and prints into the tour's "exports" folder.
+    std::string saveAs;
+    run.session.saveFileDialog.onShown([&](QFileDialog& dialog) {
+        dialog.selectFile(QString::fromStdString(saveAs));
+        static_cast<QDialog&>(dialog).accept();
+    });
+    const std::string pdf = joinPath(joinPath(folder_, "exports"), "Sales rights.pdf");
+    run.session.printer.onShown([&](QPrintDialog& dialog) {
+        if (auto* file = dialog.findChild<QLineEdit*>(QStringLiteral("filename"))) {
+            file->setText(QString::fromStdString(pdf));
+        }
+        dialog.accept();
+    });
+    admin::AdminProgram program(run.session.runtime, run.factory, run.session.settings);
+    program.start();
+    admin::Form1& form = program.mainForm();
+    if (!log_.check(form.Visible(), "Corvane starts beside actsim")) {
+        return;
+    }
+    const std::string historyCsv = joinPath(joinPath(folder_, "exports"), "Sales history.csv");
+    run.scripts.on("frmHistory", [&](forms::Form& shown) {
+        auto& history = dynamic_cast<admin::frmHistory&>(shown);
+        forms::ListItems& rows = history.lvwHistory.ListItems();
+        // Opening the list editor wrote "Prospect" once more before "Partner" was chosen.
+        log_.check(rows.Count() == 3 && rows.Item(1).SubItems(1) == "Sam Ortega" &&
+                       rows.Item(1).SubItems(2) == "ID/Status" && rows.Item(1).SubItems(3) == "Prospect" &&
+                       rows.Item(1).SubItems(4) == "Partner" && rows.Item(3).SubItems(3) == "Customer" &&
+                       rows.Item(3).SubItems(4) == "Prospect",
+                   "the history lists Sam's writes of \"ID/Status\", the newest first");
+        log_.screenshot(run.windowOf(history)->grab().toImage(), "change-history");
+        saveAs = historyCsv;
+        run.user.click(history.cmdExport);
+        run.user.click(history.cmdClose);
+    });
+    run.user.click(form.mnuHistory);
+    log_.check(contains(readText(historyCsv), "\"Sam Ortega\",\"ID/Status\",\"Prospect\",\"Partner\""),
+               "Export wrote the history to " + historyCsv);
+
+    const std::string rightsCsv = joinPath(joinPath(folder_, "exports"), "Sales rights.csv");
+    run.scripts.on("frmRightsReport", [&](forms::Form& shown) {
+        auto& report = dynamic_cast<admin::frmRightsReport&>(shown);
+        run.pick(report.cboCheckUser, "Lee Brennan");
+        run.pick(report.cboCheckField, "ID/Status");
+        log_.check(report.lblExplanation.Caption() == "None: the field has its own lists and the user is in neither",
+                   "Check a user explains why Lee may not edit \"ID/Status\"");
+        pause(100);
+        log_.screenshot(run.windowOf(report)->grab().toImage(), "rights-report");
+        saveAs = rightsCsv;
+        run.user.click(report.cmdExport);
+        run.user.click(report.cmdPrint);
+        run.user.click(report.cmdClose);
+    });
+    run.user.click(form.mnuRightsReport);
+    log_.check(contains(readText(rightsCsv), "\"Lee Brennan\",\"E8U1Z6A4\",\"None\",\"Full\""),
+               "Export wrote the rights report to " + rightsCsv);
+    log_.check(readText(pdf).substr(0, 5) == "%PDF-", "Print printed the report to " + pdf);
+    run.user.click(form.cmdCancel);
+    log_.check(run.session.runtime.ended(), "Cancel ended Corvane");
+    for (const std::string& box : run.boxes) {
+        log_.check(false, "message: " + box);
+    }
 }
 
 void Tour::enterProtectedField(int16_t userPosition) {

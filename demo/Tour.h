@@ -22,7 +22,7 @@ namespace corvane::demo {
 class Tour {
 public:
     /// `folder` is made afresh; the database, the settings, the runtime folder and the screenshots
-    /// ("screenshots") go there.
+    /// ("screenshots") and what the administrator exports and prints ("exports") go there.
     explicit Tour(const std::string& folder);
     ~Tour();
     Tour(const Tour&) = delete;
@@ -37,6 +37,7 @@ private:
     void protectedFieldIsRefused();
     void valueIsPickedFromTheDropDown();
     void listEditorAddsAnItem();
+    void administratorReviewsTheHistoryAndTheRights();
 
     /// In actsim, that user logs in and enters the protected field "ID/Status".
     void enterProtectedField(int16_t userPosition);
