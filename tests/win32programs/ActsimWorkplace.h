@@ -31,6 +31,7 @@ public:
     static constexpr int16_t kCity = 7;
     static constexpr int16_t kIdStatus = 15;
     static constexpr int16_t kAdministrator = 1; // Dana Whitfield, logged in at first
+    static constexpr int16_t kDana = 1;
     static constexpr int16_t kSam = 2;
     static constexpr int16_t kLee = 6;
     static constexpr const char* kSamId = "P3R8T4V6";

@@ -86,7 +86,7 @@ TEST_F(AdministrationTool, SavesAFieldsOwnUsersAndItsDropDownList) {
 }
 
 TEST_F(AdministrationTool, PutsItsLauncherOnAViewsToolbarAndTakesItOffAgain) {
-    HWND dialog = window_->openIntegration(*tool_);
+    HWND dialog = window_->openFromOptions(*tool_, 'I', "Integrate with ACT!");
     ASSERT_NE(dialog, nullptr) << "Options > Integrate with ACT! shows no dialog";
     sim::Engine& engine = workplace_.actsim().engine();
     HWND toolbar = FindWindowExA(workplace_.actsim().window(), nullptr, TOOLBARCLASSNAMEA, nullptr);

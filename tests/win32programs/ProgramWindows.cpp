@@ -135,13 +135,25 @@ bool AdministrationWindow::typeDropDownList(const std::vector<std::string>& line
     return waitFor([&] { return withCrLines(text(control(Form1Ids::DropDownList))) == joined(lines, '\r'); });
 }
 
-HWND AdministrationWindow::openIntegration(const ProgramProcess& tool) const {
+HWND AdministrationWindow::openFromOptions(const ProgramProcess& tool, char key, const std::string& caption) const {
     if (!awaitForeground(window_)) {
         return nullptr;
     }
     pressWithAlt('O');
-    RealInput::press('I');
-    return awaitForm(tool, "Integrate with ACT!");
+    RealInput::press(static_cast<WORD>(key));
+    return awaitForm(tool, caption);
+}
+
+bool saveAs(const ProgramProcess& program, const std::string& proposed, const std::string& path) {
+    HWND dialog = nullptr;
+    HWND name = nullptr;
+    if (!waitFor([&] { return (dialog = topWindow(program.id(), "#32770", "Save As")) != nullptr; }, kFirstWindow) ||
+        !waitFor([&] { return (name = child(dialog, "Edit", proposed)) != nullptr; })) {
+        return false;
+    }
+    SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+    clickButton(GetDlgItem(dialog, IDOK));
+    return waitFor([&] { return IsWindow(dialog) == FALSE; });
 }
 
 TriggerBox::TriggerBox(const ProgramProcess& trigger) : window_(awaitForm(trigger, kBoxCaption)) {}

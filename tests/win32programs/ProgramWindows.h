@@ -40,6 +40,14 @@ namespace ItemDialogIds {
 enum : int { Item = 101, Ok = 102 };
 } // namespace ItemDialogIds
 
+namespace FrmHistoryIds {
+enum : int { History = 104, Export = 106, Close = 107 };
+} // namespace FrmHistoryIds
+
+namespace FrmRightsReportIds {
+enum : int { Rights = 100, CheckUser = 104, CheckField = 106, Explanation = 107, Export = 108, Close = 110 };
+} // namespace FrmRightsReportIds
+
 namespace FrmIntegrateIds {
 /// The check box for the toolbar of ACT!'s contact view.
 enum : int { ContactsToolbar = 101 };
@@ -80,8 +88,9 @@ public:
     /// The user clicks into the drop-down list's box and types the lines, Enter after each but the
     /// last; true once the box shows them.
     bool typeDropDownList(const std::vector<std::string>& lines) const;
-    /// The user opens Options > Integrate with ACT! (Alt+O, I): the dialog, or null.
-    HWND openIntegration(const ProgramProcess& tool) const;
+    /// The user opens a dialog of the Options menu by its access key (Alt+O, then `key`): the dialog
+    /// with that caption, or null.
+    HWND openFromOptions(const ProgramProcess& tool, char key, const std::string& caption) const;
 
 private:
     HWND window_ = nullptr;
@@ -109,6 +118,10 @@ public:
 private:
     HWND window_ = nullptr;
 };
+
+/// A program's save-file dialog answered as its user answers it: the file name box, which holds
+/// `proposed`, gets `path`, and Save is clicked; true once the dialog has gone.
+bool saveAs(const ProgramProcess& program, const std::string& proposed, const std::string& path);
 
 /// Where the trigger lays its box over a field, at 15 twips a pixel: 20 twips (a pixel) above and left
 /// of it; without a drop-down list 30 twips (two pixels) wider and as high, with one 20 twips wider

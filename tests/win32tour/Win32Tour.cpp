@@ -24,6 +24,11 @@ bool contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
 }
 
+/// Whether the file comes to hold `part`: a program writes it once its save dialog has closed.
+bool written(const std::string& file, const std::string& part) {
+    return waitFor([&] { return contains(readBytes(file), part); });
+}
+
 /// The folder, emptied.
 const std::filesystem::path& afresh(const std::filesystem::path& folder) {
     std::filesystem::remove_all(folder);
@@ -43,6 +48,7 @@ int Win32Tour::run() {
     protectedFieldIsRefused();
     valueIsPickedFromTheDropDown();
     listEditorAddsAnItem();
+    administratorReviewsTheHistoryAndTheRights();
     std::printf("\n%s: %d failed check(s). Screenshots: %s\n", log_.allPassed() ? "Tour passed" : "Tour FAILED",
                 log_.failures(), CORVANE_SCREENSHOT_DIR);
     return log_.allPassed() ? 0 : 1;
@@ -167,6 +173,53 @@ void Win32Tour::listEditorAddsAnItem() {
     log_.check(trigger->waitForExit() == 0UL, "closing the editor ended the trigger");
     log_.check(contains(readBytes(settingsFile("Sales15.dat")), "Partner\r\n"), "Sales15.dat now lists \"Partner\"");
     log_.check(workplace_.fieldValue(kField) == "Partner", "ACT! holds \"Partner\"");
+}
+
+void Win32Tour::administratorReviewsTheHistoryAndTheRights() {
+    log_.step("The administrator reads the change history and the rights report, and exports both");
+    log_.check(workplace_.logIn(ActsimWorkplace::kDana), "Dana Whitfield, the administrator, logs in to actsim");
+    const ProgramProcess tool = workplace_.startAdministrationTool();
+    const AdministrationWindow window(tool);
+    if (!log_.check(window.shown(), "Corvane.exe starts beside actsim")) {
+        return;
+    }
+    HWND history = window.openFromOptions(tool, 'H', "Change History");
+    if (log_.check(history != nullptr, "Options > Change History opens the history")) {
+        const auto rows = listViewRows(control(history, FrmHistoryIds::History));
+        log_.check(rows.size() == 3 && rows[0] == std::vector<std::string>{rows[0][0], "Sam Ortega", "ID/Status",
+                                                                           "Prospect", "Partner"},
+                   "it lists Sam's writes of \"ID/Status\", the newest first");
+        log_.screenshot("change-history");
+        RealInput::click(control(history, FrmHistoryIds::Export));
+        log_.check(
+            saveAs(tool, "Sales history.csv", settingsFile("Sales history.csv")) &&
+                written(settingsFile("Sales history.csv"), "\"Sam Ortega\",\"ID/Status\",\"Prospect\",\"Partner\""),
+            "Export writes the history to Settings\\Sales history.csv");
+        clickButton(control(history, FrmHistoryIds::Close));
+    }
+    HWND report = window.openFromOptions(tool, 'R', "Rights Report");
+    if (log_.check(report != nullptr, "Options > Rights Report opens the report")) {
+        const auto rows = listViewRows(control(report, FrmRightsReportIds::Rights));
+        log_.check(rows.size() == 6 &&
+                       rows[5] == std::vector<std::string>{"Lee Brennan", "None", "Full", "Full", "Full", "Full"},
+                   "Lee Brennan may change every protected field but \"ID/Status\"");
+        chooseItem(control(report, FrmRightsReportIds::CheckUser), kLeeRow);
+        chooseItem(control(report, FrmRightsReportIds::CheckField), 0);
+        log_.check(waitFor([&] {
+                       return text(control(report, FrmRightsReportIds::Explanation)) ==
+                              "None: the field has its own lists and the user is in neither";
+                   }),
+                   "Check a user explains why Lee may not edit \"ID/Status\"");
+        log_.screenshot("rights-report");
+        RealInput::click(control(report, FrmRightsReportIds::Export));
+        log_.check(saveAs(tool, "Sales rights.csv", settingsFile("Sales rights.csv")) &&
+                       written(settingsFile("Sales rights.csv"),
+                               std::string("\"Lee Brennan\",\"") + ActsimWorkplace::kLeeId + "\",\"None\",\"Full\""),
+                   "Export writes the report to Settings\\Sales rights.csv");
+        clickButton(control(report, FrmRightsReportIds::Close));
+    }
+    window.click(Form1Ids::Cancel);
+    log_.check(tool.waitForExit() == 0UL, "Cancel ended Corvane");
 }
 
 std::optional<ProgramProcess> Win32Tour::enterProtectedField(int16_t user) {

@@ -30,6 +30,7 @@ private:
     void protectedFieldIsRefused();
     void valueIsPickedFromTheDropDown();
     void listEditorAddsAnItem();
+    void administratorReviewsTheHistoryAndTheRights();
 
     /// In actsim, that user logs in and enters "ID/Status": the trigger actsim started.
     std::optional<ProgramProcess> enterProtectedField(int16_t user);
