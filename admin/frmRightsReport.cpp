@@ -5,7 +5,6 @@
 #include "common/RightsExplanation.h"
 #include "common/RightsReportCsv.h"
 #include "common/Text.h"
-#include "forms/PrintTable.h"
 
 #include <utility>
 
@@ -18,7 +17,9 @@ std::string countOf(size_t count, const std::string& one, const std::string& man
     return text::decimal(static_cast<int64_t>(count)) + " " + (count == 1 ? one : many);
 }
 
-forms::PrintTable printedTable(const RightsReport& report, const std::string& section) {
+} // namespace
+
+forms::PrintTable printedRightsReport(const RightsReport& report, const std::string& section) {
     forms::PrintTable table{"Rights Report: " + section, {"User"}, {}};
     for (size_t field = 0; field < report.fields().size(); ++field) {
         table.headers.push_back(report.heading(field));
@@ -31,8 +32,6 @@ forms::PrintTable printedTable(const RightsReport& report, const std::string& se
     }
     return table;
 }
-
-} // namespace
 
 frmRightsReport::frmRightsReport(forms::Runtime& runtime, ErrorReporter& errors, ActHost& host, std::string usersPath,
                                  std::string section)
@@ -150,7 +149,7 @@ void frmRightsReport::cmdExport_Click() {
 void frmRightsReport::cmdPrint_Click() {
     errors_.guard("frmRightsReport: Sub cmdPrint_Click", [&](Statement& at) {
         at(10);
-        const forms::PrintTable table = printedTable(*report_, section_);
+        const forms::PrintTable table = printedRightsReport(*report_, section_);
         dlgPrint.setOrientation(forms::PrinterOrientation::Landscape);
         dlgPrint.ShowPrinter("Rights Report", [&](forms::PrintCanvas& canvas) { printTable(canvas, table); });
     });

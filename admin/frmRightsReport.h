@@ -10,12 +10,16 @@
 #include "forms/Frame.h"
 #include "forms/Label.h"
 #include "forms/ListView.h"
+#include "forms/PrintTable.h"
 #include "forms/Runtime.h"
 
 #include <optional>
 #include <string>
 
 namespace corvane::admin {
+
+/// The report as Print... prints it: the users' names and the level names under the fields' headings.
+forms::PrintTable printedRightsReport(const RightsReport& report, const std::string& section);
 
 /// Who may edit what: every ACT! user (rows) against every protected field (columns) with the level
 /// the trigger would give, decided from the users file as saved; fields with lists of their own say
