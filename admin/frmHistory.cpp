@@ -1,6 +1,7 @@
 #include "admin/frmHistory.h"
 
 #include "admin/ActHost.h"
+#include "admin/CsvExport.h"
 #include "common/FileIo.h"
 #include "common/ScopedFlag.h"
 #include "common/Text.h"
@@ -159,20 +160,7 @@ void frmHistory::Show_Rows() {
 
 void frmHistory::cmdExport_Click() {
     errors_.guard("frmHistory: Sub cmdExport_Click", [&](Statement& at) {
-        at(10);
-        dlgExport.setCancelError(true);
-        dlgExport.setFileName(genericName_ + " history.csv");
-        dlgExport.setFilter("CSV file (*.csv)|*.csv");
-        try {
-            dlgExport.ShowSave();
-        } catch (const RuntimeError& e) {
-            if (e.number() == forms::kCancelSelected) {
-                return;
-            }
-            throw;
-        }
-        at(20);
-        replaceFile(dlgExport.FileName(), HistoryTable::csvOf(shown_));
+        Export_Csv(dlgExport, genericName_ + " history.csv", at, [&] { return HistoryTable::csvOf(shown_); });
     });
 }
 

@@ -1,7 +1,7 @@
 #include "admin/frmRightsReport.h"
 
+#include "admin/CsvExport.h"
 #include "admin/RightsReportSource.h"
-#include "common/FileIo.h"
 #include "common/RightsExplanation.h"
 #include "common/RightsReportCsv.h"
 #include "common/Text.h"
@@ -129,20 +129,7 @@ std::optional<std::string> frmRightsReport::Current_Value(int16_t fieldNumber) {
 
 void frmRightsReport::cmdExport_Click() {
     errors_.guard("frmRightsReport: Sub cmdExport_Click", [&](Statement& at) {
-        at(10);
-        dlgExport.setCancelError(true);
-        dlgExport.setFileName(section_ + " rights.csv");
-        dlgExport.setFilter("CSV file (*.csv)|*.csv");
-        try {
-            dlgExport.ShowSave();
-        } catch (const RuntimeError& e) {
-            if (e.number() == forms::kCancelSelected) {
-                return;
-            }
-            throw;
-        }
-        at(20);
-        replaceFile(dlgExport.FileName(), rightsReportCsv(*report_));
+        Export_Csv(dlgExport, section_ + " rights.csv", at, [&] { return rightsReportCsv(*report_); });
     });
 }
 
