@@ -202,6 +202,19 @@ TEST(QtPrintService, PrintsEveryPageInTheAskedOrientationAndCancels) {
     EXPECT_FALSE(std::filesystem::exists(pdf));
 }
 
+TEST(QtPrintService, TheProgramsEndClosesThePrintDialogAndNothingPrints) {
+    QtTestSession test;
+    bool stillOpen = false;
+    test.session.printer.onShown([&](QPrintDialog& dialog) {
+        test.session.runtime.End();
+        stillOpen = dialog.isVisible();
+    });
+    bool painted = false;
+    EXPECT_FALSE(test.session.printer.print({}, [&](PrintCanvas&) { painted = true; }));
+    EXPECT_FALSE(stillOpen);
+    EXPECT_FALSE(painted);
+}
+
 TEST(QtPrintService, AJobWhosePaintFailsIsAbandoned) {
     corvane::test::TempDir folder;
     const std::string pdf = folder.file("report.pdf");
