@@ -8,7 +8,7 @@
 namespace corvane::forms {
 
 ListItem::ListItem(ListView& list, std::string key, std::string text)
-    : list_(list), key_(std::move(key)), text_(std::move(text)) {}
+    : list_(list), key_(std::move(key)), text_(std::move(text)), revision_(list.nextRevision()) {}
 
 int ListItem::Index() const {
     return list_.indexOf(*this);
@@ -16,7 +16,7 @@ int ListItem::Index() const {
 
 void ListItem::setText(std::string text) {
     text_ = std::move(text);
-    list_.itemChanged();
+    changed();
 }
 
 std::string ListItem::SubItems(int column) const {
@@ -32,12 +32,12 @@ void ListItem::setSubItems(int column, std::string text) {
         subItems_.resize(static_cast<size_t>(column));
     }
     subItems_[static_cast<size_t>(column - 1)] = std::move(text);
-    list_.itemChanged();
+    changed();
 }
 
 void ListItem::setChecked(bool checked) {
     checked_ = checked;
-    list_.itemChanged();
+    changed();
 }
 
 void ListItem::setSelected(bool selected) {
@@ -45,6 +45,11 @@ void ListItem::setSelected(bool selected) {
         list_.clearSelection();
     }
     selected_ = selected;
+    changed();
+}
+
+void ListItem::changed() {
+    revision_ = list_.nextRevision();
     list_.itemChanged();
 }
 

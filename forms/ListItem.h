@@ -37,9 +37,13 @@ public:
     /// Top edge in twips, in the list's own coordinates.
     int32_t Top() const;
     int32_t Height() const;
+    /// Changes with every change of the item's texts, check mark or selection, to a number no item of
+    /// its list had before: a backend redraws only the rows whose revision it has not shown.
+    uint64_t Revision() const { return revision_; }
 
 private:
     friend class ListView;
+    void changed();
 
     ListView& list_;
     std::string key_;
@@ -48,6 +52,7 @@ private:
     std::string tag_;
     bool checked_ = false;
     bool selected_ = false;
+    uint64_t revision_;
 };
 
 } // namespace corvane::forms

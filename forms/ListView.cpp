@@ -113,7 +113,10 @@ int ListView::indexOf(const ListItem& item) const {
 
 void ListView::clearSelection() {
     for (const auto& item : items_) {
-        item->selected_ = false;
+        if (item->selected_) {
+            item->selected_ = false;
+            item->revision_ = nextRevision();
+        }
     }
 }
 

@@ -83,12 +83,14 @@ public:
     int indexOf(const ListItem& item) const;
     void clearSelection();
     void itemChanged() { changed(); }
+    uint64_t nextRevision() { return ++revisions_; }
 
 private:
     void appendColumn(ColumnProps props);
 
     Options options_;
     int32_t scrollOffset_ = 0;
+    uint64_t revisions_ = 0;
     std::vector<ColumnHeader> columns_;
     forms::ListItems items_;
     const ImageList* smallIcons_ = nullptr; // owned by the form

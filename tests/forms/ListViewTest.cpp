@@ -4,6 +4,8 @@
 #include "forms/ImageList.h"
 #include "tests/forms/TestSession.h"
 
+#include <set>
+
 namespace corvane::forms::test {
 namespace {
 
@@ -95,6 +97,34 @@ TEST_F(ListViewTest, ItemsKeepKeyTextSubItemsAndTag) {
     expectVbError(vberr::InvalidPropertyValue, [&] { item.setSubItems(2, "x"); });
     expectVbError(35602, [&] { lvwUsers.ListItems().Add("U1", "Again"); });
     expectVbError(35600, [&] { lvwUsers.ListItems(3); });
+}
+
+// A backend redraws a row only when its item's revision is not the one it showed: every change a row
+// shows must give a new one, and an item made after a Clear must not repeat one of a gone item.
+TEST_F(ListViewTest, EveryChangeARowShowsGivesItsItemANewRevision) {
+    std::set<uint64_t> seen;
+    const auto fresh = [&](const ListItem& item) { return seen.insert(item.Revision()).second; };
+    ListItem& ann = lvwUsers.ListItems(1);
+    ListItem& bob = lvwUsers.ListItems(2);
+    EXPECT_TRUE(fresh(ann));
+    EXPECT_TRUE(fresh(bob));
+    ann.setText("Anna");
+    EXPECT_TRUE(fresh(ann));
+    ann.setSubItems(1, "Full");
+    EXPECT_TRUE(fresh(ann));
+    ann.setChecked(true);
+    EXPECT_TRUE(fresh(ann));
+    ann.setSelected(true);
+    EXPECT_TRUE(fresh(ann));
+    const uint64_t annBefore = ann.Revision();
+    ann.setTag("kept"); // the tag is not shown
+    EXPECT_EQ(ann.Revision(), annBefore);
+    bob.setSelected(true); // and Ann is no longer selected
+    EXPECT_TRUE(fresh(bob));
+    EXPECT_TRUE(fresh(ann));
+    lvwUsers.ListItems().Clear();
+    EXPECT_TRUE(fresh(lvwUsers.ListItems().Add("U1", "Ann")));
+    EXPECT_TRUE(fresh(lvwUsers.ListItems().Add("U2", "Bob")));
 }
 
 } // namespace

@@ -1,7 +1,5 @@
 #include "platform/win32/ui/ComboView.h"
 
-#include "platform/win32/ui/ListItemsSync.h"
-
 #include <algorithm>
 
 namespace corvane::forms::win32 {
@@ -29,7 +27,7 @@ void ComboView::syncContent() {
     if (SendMessageA(window(), CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0) != fieldHeight && fieldHeight > 0) {
         SendMessageA(window(), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), fieldHeight);
     }
-    showItems(window(), ItemMessages::combo, combo_);
+    shown_.show(window(), combo_);
 }
 
 void ComboView::command(WORD code) {

@@ -2,6 +2,7 @@
 
 #include "forms/ComboBox.h"
 #include "platform/win32/ui/ControlView.h"
+#include "platform/win32/ui/ListItemsSync.h"
 
 namespace corvane::forms::win32 {
 
@@ -18,6 +19,7 @@ protected:
 
 private:
     ComboBox& combo_;
+    ShownItems shown_{ItemMessages::combo};
 };
 
 } // namespace corvane::forms::win32

@@ -9,6 +9,7 @@
 #include "platform/win32/ui/WindowText.h"
 
 #include <cstddef>
+#include <utility>
 
 namespace corvane::forms::win32 {
 
@@ -106,6 +107,7 @@ void FormWindow::sync() {
     syncGeometry();
     const bool shown = IsWindowVisible(window_) != FALSE;
     if (form_.Visible() && !shown) {
+        syncStaleViews();
         // A form that shows comes to the front with the keyboard, as a new window does.
         HWND active = GetActiveWindow();
         shownOver_ = active != window_ ? active : nullptr;
@@ -225,7 +227,21 @@ bool FormWindow::dialogMessage(MSG& message) {
 }
 
 void FormWindow::syncControl(Control& control) {
-    if (ControlView* view = viewOf(control)) {
+    ControlView* view = viewOf(control);
+    if (view == nullptr) {
+        return;
+    }
+    // While the form is hidden (its Form_Load fills its lists) a control shows its model once, when
+    // the form comes up, however often the model changed.
+    if (IsWindowVisible(window_) == FALSE) {
+        staleViews_.insert(view);
+        return;
+    }
+    view->sync();
+}
+
+void FormWindow::syncStaleViews() {
+    for (ControlView* view : std::exchange(staleViews_, {})) {
         view->sync();
     }
 }

@@ -6,6 +6,7 @@
 
 #include <map>
 #include <memory>
+#include <set>
 #include <vector>
 
 namespace corvane::forms {
@@ -58,6 +59,7 @@ private:
     void syncStyles();
     void syncGeometry();
     void syncFocus();
+    void syncStaleViews();
     /// The next control after `from` (null: from the start) in the order the controls were made that
     /// can take the focus now, or null.
     ControlView* nextFocusable(const ControlView* from, bool backwards);
@@ -74,6 +76,8 @@ private:
     std::unique_ptr<MenuBar> menuBar_;
     std::vector<std::unique_ptr<ControlView>> views_;
     std::map<const Control*, ControlView*> viewByControl_;
+    /// Views whose control changed while the form was hidden.
+    std::set<ControlView*> staleViews_;
     HWND shownOver_ = nullptr; // not owned
     bool live_ = true;
     bool syncing_ = false;

@@ -2,7 +2,6 @@
 
 #include "forms/Form.h"
 #include "forms/Runtime.h"
-#include "platform/win32/ui/ListItemsSync.h"
 
 namespace corvane::forms::win32 {
 
@@ -12,7 +11,7 @@ ListBoxView::ListBoxView(ListBox& list, HWND parent, const ViewContext& context)
       list_(list) {}
 
 void ListBoxView::syncContent() {
-    showItems(window(), ItemMessages::list, list_);
+    shown_.show(window(), list_);
     if (list_.ListCount() > 0) {
         SendMessageA(window(), LB_SETTOPINDEX, static_cast<WPARAM>(list_.TopIndex()), 0);
     }

@@ -2,6 +2,7 @@
 
 #include "forms/ListBox.h"
 #include "platform/win32/ui/ControlView.h"
+#include "platform/win32/ui/ListItemsSync.h"
 
 namespace corvane::forms::win32 {
 
@@ -17,6 +18,7 @@ protected:
 
 private:
     ListBox& list_;
+    ShownItems shown_{ItemMessages::list};
 };
 
 } // namespace corvane::forms::win32

@@ -3,13 +3,13 @@
 #include "forms/ListControl.h"
 #include "platform/win32/ui/WinApi.h"
 
+#include <string>
+#include <vector>
+
 namespace corvane::forms::win32 {
 
-/// The messages by which a combo box or a list box gives and takes its items.
+/// The messages by which a combo box or a list box takes its items.
 struct ItemMessages {
-    UINT count;
-    UINT textLength;
-    UINT text;
     UINT reset;
     UINT add;
     UINT select;
@@ -18,8 +18,19 @@ struct ItemMessages {
     static const ItemMessages list;
 };
 
-/// Makes the control show the model's items in the model's order (the model sorts) and its
-/// selection; the items are put in anew only when they differ.
-void showItems(HWND window, const ItemMessages& messages, const ListControl& model);
+/// The items a combo box or list box shows, as its view put them there.
+class ShownItems {
+public:
+    explicit ShownItems(const ItemMessages& messages) : messages_(messages) {}
+
+    /// Makes the control show the model's items in the model's order (the model sorts) and its
+    /// selection. Items the model appended after those shown are added; any other difference puts
+    /// every item in anew. A list filled item by item so costs one message per item.
+    void show(HWND window, const ListControl& model);
+
+private:
+    const ItemMessages& messages_;
+    std::vector<std::string> shown_;
+};
 
 } // namespace corvane::forms::win32

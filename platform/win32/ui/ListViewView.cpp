@@ -83,6 +83,9 @@ void ListViewView::syncColumns() {
         SendMessageA(window(), message, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&entry));
     }
     shownColumns_ = std::move(wanted);
+    for (ShownRow& row : shownRows_) {
+        row.revision = kNeverShown;
+    }
 }
 
 void ListViewView::syncContent() {
@@ -120,33 +123,52 @@ void ListViewView::setRowImages(int pixels) {
 }
 
 void ListViewView::syncRows() {
+    // Rows that still show the same items stay; the rest go, and rows for the items after them are
+    // inserted. Only rows whose item changed since it was shown get their texts and state again, so
+    // a list filled item by item, or a click in a long list, costs a few messages, not the whole list.
     const int count = list_.ListItems().Count();
-    if (SendMessageA(window(), LVM_GETITEMCOUNT, 0, 0) != count) {
+    size_t kept = 0;
+    while (kept < shownRows_.size() && kept < static_cast<size_t>(count) &&
+           shownRows_[kept].item == &list_.ListItems(static_cast<int>(kept) + 1)) {
+        ++kept;
+    }
+    if (kept == 0 && !shownRows_.empty()) {
         SendMessageA(window(), LVM_DELETEALLITEMS, 0, 0);
-        for (int row = 0; row < count; ++row) {
-            LVITEMA item{};
-            item.mask = LVIF_TEXT;
-            item.iItem = row;
-            item.pszText = const_cast<char*>("");
-            SendMessageA(window(), LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    }
+    for (size_t row = shownRows_.size(); kept > 0 && row > kept; --row) {
+        SendMessageA(window(), LVM_DELETEITEM, row - 1, 0);
+    }
+    shownRows_.resize(kept);
+    for (int row = static_cast<int>(kept); row < count; ++row) {
+        LVITEMA item{};
+        item.mask = LVIF_TEXT;
+        item.iItem = row;
+        item.pszText = const_cast<char*>("");
+        SendMessageA(window(), LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+        shownRows_.push_back({&list_.ListItems(row + 1), kNeverShown});
+    }
+    for (int row = 0; row < count; ++row) {
+        ShownRow& shown = shownRows_[static_cast<size_t>(row)];
+        if (shown.revision != shown.item->Revision()) {
+            showRow(row, *shown.item);
+            shown.revision = shown.item->Revision();
         }
     }
-    int row = 0;
-    for (const auto& model : list_.ListItems()) {
-        for (int column = 0; column < list_.ColumnCount(); ++column) {
-            std::string text = column == 0 ? model->Text() : model->SubItems(column);
-            LVITEMA cell{};
-            cell.iSubItem = column;
-            cell.pszText = text.data();
-            SendMessageA(window(), LVM_SETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&cell));
-        }
-        LVITEMA state{};
-        state.stateMask = LVIS_SELECTED | LVIS_FOCUSED | (list_.Checkboxes() ? LVIS_STATEIMAGEMASK : 0U);
-        state.state = (model->Selected() ? LVIS_SELECTED | LVIS_FOCUSED : 0U) |
-                      (list_.Checkboxes() ? INDEXTOSTATEIMAGEMASK(model->Checked() ? kChecked : kUnchecked) : 0U);
-        SendMessageA(window(), LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&state));
-        ++row;
+}
+
+void ListViewView::showRow(int row, const ListItem& model) {
+    for (int column = 0; column < list_.ColumnCount(); ++column) {
+        std::string text = column == 0 ? model.Text() : model.SubItems(column);
+        LVITEMA cell{};
+        cell.iSubItem = column;
+        cell.pszText = text.data();
+        SendMessageA(window(), LVM_SETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&cell));
     }
+    LVITEMA state{};
+    state.stateMask = LVIS_SELECTED | LVIS_FOCUSED | (list_.Checkboxes() ? LVIS_STATEIMAGEMASK : 0U);
+    state.state = (model.Selected() ? LVIS_SELECTED | LVIS_FOCUSED : 0U) |
+                  (list_.Checkboxes() ? INDEXTOSTATEIMAGEMASK(model.Checked() ? kChecked : kUnchecked) : 0U);
+    SendMessageA(window(), LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&state));
 }
 
 LRESULT ListViewView::notify(const NMHDR& header) {
@@ -174,6 +196,10 @@ void ListViewView::itemChanged(const NMLISTVIEW& change) {
         return;
     }
     ListItem& item = list_.ListItems(change.iItem + 1);
+    if (!syncing() && static_cast<size_t>(change.iItem) < shownRows_.size()) {
+        // The control changed the row itself; the model decides what it shows next.
+        shownRows_[static_cast<size_t>(change.iItem)].revision = kNeverShown;
+    }
     const UINT before = stateImageOf(change.uOldState);
     const UINT after = stateImageOf(change.uNewState);
     // A new row gets its first check box image (from none): that is no check by the user.

@@ -30,12 +30,21 @@ private:
     void syncRowHeight();
     void setRowImages(int pixels);
     void syncRows();
+    void showRow(int row, const ListItem& model);
     void itemChanged(const NMLISTVIEW& change);
     void mouseReleased(int button, POINT at);
     void reportScroll();
     static LRESULT CALLBACK headerProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
 
     ListView& list_;
+    /// An item and the revision of it that its row shows.
+    struct ShownRow {
+        const ListItem* item;
+        uint64_t revision;
+    };
+    static constexpr uint64_t kNeverShown = ~uint64_t{0};
+
+    std::vector<ShownRow> shownRows_;
     /// The columns the control shows: their texts and widths in pixels.
     std::vector<std::pair<std::string, int>> shownColumns_;
     HIMAGELIST rowImages_ = nullptr; // owned
