@@ -65,5 +65,25 @@ TEST_F(CommonDialogTest, ShowSaveAsksTheSaveDialogWithTheSameRequest) {
     EXPECT_EQ(dlgOpen.FileName(), "/data/History.csv") << "a cancel keeps the file name";
 }
 
+TEST_F(CommonDialogTest, ShowPrinterPrintsInTheChosenOrientationAndCancelIsAnErrorOnlyWithCancelError) {
+    session.printer.answer("Printer");
+    session.printer.answer(std::nullopt);
+    session.printer.answer(std::nullopt);
+    const auto paint = [](PrintCanvas& canvas) { canvas.drawText(0, 0, "Rights Report: Sales"); };
+
+    dlgOpen.setOrientation(PrinterOrientation::Landscape);
+    dlgOpen.ShowPrinter("Rights Report", paint);
+    dlgOpen.ShowPrinter("Rights Report", paint);
+    dlgOpen.setCancelError(true);
+    expectVbError(32755, [&] { dlgOpen.ShowPrinter("Rights Report", paint); });
+
+    ASSERT_EQ(session.printer.jobs().size(), 1U);
+    EXPECT_EQ(session.printer.jobs()[0].at(0).texts.at(0).text, "Rights Report: Sales");
+    const PrintRequest& request = session.printer.requests().at(0);
+    EXPECT_EQ(request.owner, form.hWnd());
+    EXPECT_EQ(request.documentName, "Rights Report");
+    EXPECT_EQ(request.orientation, PrinterOrientation::Landscape);
+}
+
 } // namespace
 } // namespace corvane::forms::test

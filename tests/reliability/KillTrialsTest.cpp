@@ -55,7 +55,8 @@ protected:
                 }
             };
             note(writer.newLines(5s)); // the writer is in its loop
-            // The random moment: up to a few writes' time into the loop.
+            // The kill's moment is random on purpose (up to a few writes' time into the loop): this
+            // pause is the trial itself, not a wait for something to happen.
             std::this_thread::sleep_for(std::chrono::microseconds(random() % 20000));
             writer.kill();
             ASSERT_EQ(writer.waitForExit(10s), 128 + 9) << "trial " << trial;

@@ -132,11 +132,12 @@ void ListViewView::syncRows() {
            shownRows_[kept].item == &list_.ListItems(static_cast<int>(kept) + 1)) {
         ++kept;
     }
-    if (kept == 0 && !shownRows_.empty()) {
+    if (kept == 0) {
         SendMessageA(window(), LVM_DELETEALLITEMS, 0, 0);
-    }
-    for (size_t row = shownRows_.size(); kept > 0 && row > kept; --row) {
-        SendMessageA(window(), LVM_DELETEITEM, row - 1, 0);
+    } else {
+        for (size_t row = shownRows_.size(); row > kept; --row) {
+            SendMessageA(window(), LVM_DELETEITEM, row - 1, 0);
+        }
     }
     shownRows_.resize(kept);
     for (int row = static_cast<int>(kept); row < count; ++row) {
