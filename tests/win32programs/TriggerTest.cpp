@@ -34,7 +34,13 @@ protected:
         if (!workplace_.logIn(user) || !workplace_.enterField(kField)) {
             return std::nullopt;
         }
-        return ProgramProcess::await("CorvaneEditMode.exe");
+        auto trigger = ProgramProcess::await("CorvaneEditMode.exe");
+        if (!trigger) {
+            // actsim's status line says why it could not start the trigger, if it knows.
+            HWND status = FindWindowExA(workplace_.actsim().window(), nullptr, STATUSCLASSNAMEA, nullptr);
+            ADD_FAILURE() << "no trigger within the wait; actsim's status line: \"" << text(status) << "\"";
+        }
+        return trigger;
     }
 
     TempDir folder_;
